@@ -6,7 +6,6 @@
 
 #include <cstdlib>
 #include <libintl.h>
-#include <optional>
 #include <utility>
 
 // The runtime keeps each lookup's result until this counter moves; glibc
@@ -48,33 +47,37 @@ locale_t newMessagesLocale() {
     return nullptr;
 }
 
-// Sets an environment variable for the lifetime of the object, so that child
-// processes never inherit our language choice.
-class TScopedEnvironment {
+// Gives LANGUAGE a value for the lifetime of the object, so that child
+// processes never inherit our language choice. The variable is made to exist
+// once, before any other thread runs (an empty LANGUAGE means "unset" to every
+// gettext user); from then on each change only swaps its value in place and
+// never moves the environment array under a concurrent getenv.
+class TScopedLanguage {
 public:
-    TScopedEnvironment(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name))
+    static void Prepare() {
+        if (!std::getenv("LANGUAGE"))
+            setenv("LANGUAGE", "", 1);
+    }
+
+    explicit TScopedLanguage(const std::string& value) {
+        if (const char* old = std::getenv("LANGUAGE"))
             old_ = old;
-        setenv(name, value.c_str(), 1);
+        setenv("LANGUAGE", value.c_str(), 1);
     }
-    ~TScopedEnvironment() {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-    TScopedEnvironment(const TScopedEnvironment&) = delete;
-    TScopedEnvironment& operator=(const TScopedEnvironment&) = delete;
+    ~TScopedLanguage() { setenv("LANGUAGE", old_.c_str(), 1); }
+    TScopedLanguage(const TScopedLanguage&) = delete;
+    TScopedLanguage& operator=(const TScopedLanguage&) = delete;
 
 private:
-    const char* name_;
-    std::optional<std::string> old_;
+    std::string old_;
 };
 
 } // namespace
 
 TTranslator::TTranslator(std::string domain)
-    : domain_(std::move(domain)), messagesLocale_(newMessagesLocale()) {}
+    : domain_(std::move(domain)), messagesLocale_(newMessagesLocale()) {
+    TScopedLanguage::Prepare();
+}
 
 TTranslator::~TTranslator() {
     if (messagesLocale_)
@@ -125,7 +128,7 @@ void TTranslator::OpenCatalog() {
 const char* TTranslator::Lookup(const std::string& key) const {
     // Naming the directory that was found, rather than the code, makes the
     // runtime load exactly the file that was checked.
-    const TScopedEnvironment language("LANGUAGE", catalogLanguage_);
+    const TScopedLanguage language(catalogLanguage_);
     const locale_t previous = uselocale(messagesLocale_);
     const char* translation = dgettext(domain_.c_str(), key.c_str());
     uselocale(previous);
