@@ -241,9 +241,16 @@ void CEditIPAddr::selectWhole(int p) {
     part->deselect();
 }
 
-void CEditIPAddr::setPartsReadOnly(bool readOnly) {
+void CEditIPAddr::refuseEditing(int p) {
+    QLineEdit* part = parts_[static_cast<std::size_t>(p)];
+    part->setReadOnly(true);
+    // Only for the length of a key press: the mouse pointer stays the I-beam.
+    part->setCursor(Qt::IBeamCursor);
+}
+
+void CEditIPAddr::acceptEditing() {
     for (QLineEdit* part : parts_)
-        part->setReadOnly(readOnly);
+        part->setReadOnly(false);
 }
 
 void CEditIPAddr::moveCaretTo(int p, bool atEnd) {
@@ -261,7 +268,7 @@ bool CEditIPAddr::eventFilter(QObject* watched, QEvent* event) {
         break;
     case QEvent::KeyRelease:
         if (p >= 0)
-            setPartsReadOnly(false);
+            acceptEditing();
         break;
     case QEvent::FocusIn: {
         // Focus given to the address as a whole (by the program or with the
@@ -301,7 +308,7 @@ void CEditIPAddr::partKeyPress(int p, const QKeyEvent& event) {
         // end of the text.
         if (part->hasSelectedText())
             part->del();
-        part->setReadOnly(true);
+        refuseEditing(p);
         QLineEdit* previous = parts_[static_cast<std::size_t>(p - 1)];
         const QString text = previous->text();
         if (!text.isEmpty())
@@ -316,7 +323,7 @@ void CEditIPAddr::partKeyPress(int p, const QKeyEvent& event) {
     // The key still goes to the part it was pressed in; read-only until the key
     // is released, that part lets it move the caret or copy, never edit.
     if (!mayEdit(event, key))
-        part->setReadOnly(true);
+        refuseEditing(p);
 }
 
 void CEditIPAddr::partTextChanged(int p) {
@@ -362,6 +369,6 @@ void CEditIPAddr::applicationFocusChanged(QWidget* old, QWidget* now) {
         return;
     // Leaving the address: a key released elsewhere must not leave a part
     // refusing input, and coming back with Tab must find part 0 selected whole.
-    setPartsReadOnly(false);
+    acceptEditing();
     selectWhole(0);
 }

@@ -57,7 +57,8 @@ private:
 
     void moveCaretTo(int p, bool atEnd);
     void setPartText(int p, const QString& text);
-    void setPartsReadOnly(bool readOnly);
+    void refuseEditing(int p);
+    void acceptEditing();
     void selectWhole(int p);
 
     bool acceptOctal_ = false;
