@@ -193,24 +193,52 @@ std::string Rows(int count, int variant) {
     }
 }
 
+pid_t StartWriter(const TempDir& dir, int rows) {
+    const pid_t child = ::fork();
+    if (child == 0)
+        RewriteForever(dir, rows);
+    return child;
+}
+
+void Stop(pid_t child) {
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+}
+
+// How long a writer takes to its first completed save (the file is replaced by
+// a new one then), so that the kills below fall before, in and after saves
+// however fast this build runs.
+std::chrono::microseconds TimeToFirstSave(const TempDir& dir, int rows) {
+    struct stat before {};
+    ::stat((dir / "profils.csv").c_str(), &before);
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = StartWriter(dir, rows);
+    struct stat now = before;
+    while (::stat((dir / "profils.csv").c_str(), &now) == 0 && now.st_ino == before.st_ino &&
+           std::chrono::steady_clock::now() - start < std::chrono::seconds(10))
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    Stop(child);
+    return std::chrono::duration_cast<std::chrono::microseconds>(elapsed);
+}
+
 // Writers killed at random moments: every file left behind holds either the
 // old rows or the new ones, byte for byte, and opens.
 TEST_F(FileSafety, KilledWriterLeavesOldOrNewRows) {
-    constexpr int kRows = 2000;
+    constexpr int kRows = 1000;
     const std::string rows[] = {Rows(kRows, 0), Rows(kRows, 1)};
+    WriteFile(file(), rows[0]);
+    const auto firstSave = TimeToFirstSave(dir, kRows);
     std::mt19937 random(20261209);
-    std::uniform_int_distribution<int> delays(0, 40000);
+    std::uniform_int_distribution<long> delays(0, firstSave.count() * 3);
     int seen[2] = {0, 0};
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
     for (int run = 0; run < 20 || std::chrono::steady_clock::now() < deadline; ++run) {
         WriteFile(file(), rows[0]);
-        const pid_t child = ::fork();
+        const pid_t child = StartWriter(dir, kRows);
         ASSERT_GE(child, 0);
-        if (child == 0)
-            RewriteForever(dir, kRows);
         std::this_thread::sleep_for(std::chrono::microseconds(delays(random)));
-        ::kill(child, SIGKILL);
-        ::waitpid(child, nullptr, 0);
+        Stop(child);
         const std::string left = ReadFile(file());
         ASSERT_TRUE(left == rows[0] || left == rows[1]) << "run " << run;
         ++seen[left == rows[1] ? 1 : 0];
