@@ -342,8 +342,10 @@ void CEditIPAddr::partTextChanged(int p) {
         return;
     }
     if (value > MaxPartValue) {
+        // Only typing or pasting gets here, so the user is in this part (or
+        // in its context menu) and sees the selection.
         setPartText(p, QString::number(MaxPartValue));
-        selectWhole(p);
+        part->selectAll();
         norvane::ui::showMessage(
             this, norvane::ui::MessageKind::Error, QStringLiteral("Erreur"),
             text + QStringLiteral(" is not a valid entry. Please specify a value between 0 and 255 "

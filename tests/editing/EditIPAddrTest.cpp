@@ -303,6 +303,14 @@ TEST_F(EditIPAddr, NumberAbove255BecomesTheMaximumWithAWarning) {
     EXPECT_EQ(boxes_[0].title, "Erreur");
     EXPECT_EQ(boxes_[0].text, "300 is not a valid entry. Please specify a value between 0 and 255 "
                               "for this field.");
+
+    // Pasted through the context menu, with the focus away from the part.
+    QGuiApplication::clipboard()->setText(QStringLiteral("999"));
+    part(3)->paste();
+    EXPECT_EQ(part(3)->text(), "255");
+    EXPECT_EQ(part(3)->selectedText(), "255");
+    ASSERT_EQ(boxes_.size(), 2u);
+    EXPECT_TRUE(boxes_[1].text.startsWith("999 is not a valid entry."));
 }
 
 TEST_F(EditIPAddr, NoKeyEditsWhileTheLeftButtonIsDown) {
