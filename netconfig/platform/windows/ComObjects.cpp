@@ -186,7 +186,7 @@ Variant FromVariant(const VARIANT& value) {
     }
     default: {
         VariantHolder number;
-        if (SUCCEEDED(VariantChangeType(&number.value, v, 0, VT_I8)))
+        if (SUCCEEDED(VariantChangeType(&number.value, const_cast<VARIANT*>(v), 0, VT_I8)))
             return Variant(static_cast<std::int64_t>(number.value.llVal));
         return Variant::Null();
     }
