@@ -115,16 +115,18 @@ void TCsvDataSet::WriteField(TField& field, const std::optional<std::string>& va
     if (State() != TDataSetState::Edit && State() != TDataSetState::Insert)
         Fail(texts::kNotEditing);
     const TCsvColumn& column = ColumnOf(field);
-    bool backslashMode = enquoteBackslash_;
-    const std::string encoded =
-        csv::Enquote(Normalised(value.value_or(std::string()), column), separator_, backslashMode);
+    const std::string text = Normalised(value.value_or(std::string()), column);
+    const auto position = static_cast<std::size_t>(column.position);
     TCsvRow row = *working_;
-    row.SetValue(static_cast<std::size_t>(column.position), encoded, separator_);
+    row.SetValue(position, csv::Enquote(text, separator_, enquoteBackslash_), separator_);
+    // A row whose line came out empty or starting with ">>" would be skipped as
+    // no row at the next opening; quoting its first value keeps it a row.
+    if (position == 0 && (row.Line().empty() || row.Line().starts_with(">>")))
+        row.SetValue(position, csv::Enquote(text, separator_, enquoteBackslash_, true), separator_);
     // A longer line could be saved but never read again.
     if (utf8::Length(row.Line()) > csv::kMaxLineChars)
         throw Exception(csv::TooLongMessage(row.Line()));
     *working_ = std::move(row);
-    enquoteBackslash_ = backslashMode;
     modified_ = true;
     changed_ = true;
     Notify(TDataEvent::FieldChange, &field);
