@@ -242,6 +242,18 @@ TEST_F(ProfileFile, NameStartingWithMarkerInTheFirstColumnStaysARow) {
     EXPECT_EQ(Field("NOM_PROF"), ">>Bureau");
 }
 
+TEST_F(ProfileFile, ValueAddedBehindAnOpenQuoteKeepsBothValues) {
+    OpenWith(std::string(kProfileHeader) + "\r\n1,\"open, \"\"never closed\r\n");
+    EXPECT_EQ(Field("NOM_PROF"), "\"open, \"\"never closed");
+    table.Edit();
+    SetField("ACTIVE", "1");
+    table.Post();
+    table.Close();
+    table.Open();
+    EXPECT_EQ(Field("NOM_PROF"), "\"open, \"\"never closed");
+    EXPECT_EQ(Field("ACTIVE"), "1");
+}
+
 TEST_F(ProfileFile, LineBreaksAreEscapedWithoutChangingHowOtherRowsRead) {
     const std::string other = "2,\"x,y\\z\"";
     OpenWith(std::string(kProfileHeader) + "\r\n1,a\r\n" + other + "\r\n");
