@@ -87,14 +87,6 @@ bool IsValid(std::string_view bytes) {
     return true;
 }
 
-std::string FromWindows1252(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 8);
-    for (char c : bytes)
-        AppendWindows1252(out, static_cast<unsigned char>(c));
-    return out;
-}
-
 std::string Sanitize(std::string_view text) {
     if (IsValid(text))
         return std::string(text);

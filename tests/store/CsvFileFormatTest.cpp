@@ -310,6 +310,13 @@ TEST_F(ProfileFile, Windows1252FileIsReadAndWrittenBackAsUtf8) {
     EXPECT_EQ(ReadFile(file()), std::string(kProfileHeader) + "\r\n1,Café €,eth0\r\n");
 }
 
+TEST_F(ProfileFile, Utf8FileEditedIn8BitKeepsItsUtf8Names) {
+    OpenWith(std::string(kProfileHeader) + "\r\n1,Élodie\r\n2,Caf\xe9\r\n");
+    EXPECT_EQ(Field("NOM_PROF"), "Élodie");
+    table.Next();
+    EXPECT_EQ(Field("NOM_PROF"), "Café");
+}
+
 TEST_F(ProfileFile, InvalidUtf8GivenToAFieldIsStoredAsValidText) {
     table.Open();
     table.Append();
