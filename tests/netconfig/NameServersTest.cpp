@@ -1,7 +1,6 @@
 #include "netconfig/platform/linux/NetlinkReader.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 

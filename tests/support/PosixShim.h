@@ -34,7 +34,8 @@ inline char* mkdtemp(char* pattern) {
     }
     static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        unsigned value = static_cast<unsigned>(std::rand()) ^ (static_cast<unsigned>(_getpid()) << 8) ^
+        unsigned value = static_cast<unsigned>(std::rand()) ^
+                         (static_cast<unsigned>(_getpid()) << 8) ^
                          static_cast<unsigned>(attempt * 7919);
         for (std::size_t i = length - 6; i < length; ++i) {
             pattern[i] = letters[value % (sizeof letters - 1)];

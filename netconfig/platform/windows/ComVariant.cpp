@@ -46,8 +46,8 @@ Variant fromUnknown(IUnknown* unknown) {
             std::make_shared<WbemClassObject>(std::move(object), ComPtr<IWbemServices>())));
     auto dispatch = ComPtr<IUnknown>::Share(unknown).query<IDispatch>(IID_IDispatch);
     if (dispatch)
-        return Variant(
-            std::shared_ptr<IDispatchObject>(std::make_shared<DispatchObject>(std::move(dispatch))));
+        return Variant(std::shared_ptr<IDispatchObject>(
+            std::make_shared<DispatchObject>(std::move(dispatch))));
     return Variant::Null();
 }
 

@@ -70,8 +70,8 @@ private:
     if (exception.pfnDeferredFillIn)
         exception.pfnDeferredFillIn(&exception);
     const std::string description = Utf8(exception.bstrDescription);
-    const auto code = static_cast<std::uint32_t>(exception.scode ? exception.scode
-                                                                 : exception.wCode);
+    const auto code =
+        static_cast<std::uint32_t>(exception.scode ? exception.scode : exception.wCode);
     SysFreeString(exception.bstrSource);
     SysFreeString(exception.bstrDescription);
     SysFreeString(exception.bstrHelpFile);
@@ -110,8 +110,7 @@ std::unique_ptr<IVariantEnumerator> DispatchObject::newEnum() {
     Check(object_->Invoke(DISPID_NEWENUM, IID_NULL, GetThreadLocale(),
                           DISPATCH_METHOD | DISPATCH_PROPERTYGET, &none, &result.value, nullptr,
                           nullptr));
-    if ((result.value.vt != VT_UNKNOWN && result.value.vt != VT_DISPATCH) ||
-        !result.value.punkVal)
+    if ((result.value.vt != VT_UNKNOWN && result.value.vt != VT_DISPATCH) || !result.value.punkVal)
         throw ServiceError::failed(static_cast<std::uint32_t>(E_NOINTERFACE));
     auto enumerator =
         ComPtr<IUnknown>::Share(result.value.punkVal).query<IEnumVARIANT>(IID_IEnumVARIANT);

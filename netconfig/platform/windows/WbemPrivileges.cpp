@@ -12,26 +12,38 @@ namespace {
 
 // In the order of the service's privilege numbers.
 constexpr const wchar_t* names[] = {
-    L"SeCreateTokenPrivilege",        L"SeAssignPrimaryTokenPrivilege",
-    L"SeLockMemoryPrivilege",         L"SeIncreaseQuotaPrivilege",
-    L"SeMachineAccountPrivilege",     L"SeTcbPrivilege",
-    L"SeSecurityPrivilege",           L"SeTakeOwnershipPrivilege",
-    L"SeLoadDriverPrivilege",         L"SeSystemProfilePrivilege",
-    L"SeSystemtimePrivilege",         L"SeProfileSingleProcessPrivilege",
-    L"SeIncreaseBasePriorityPrivilege", L"SeCreatePagefilePrivilege",
-    L"SeCreatePermanentPrivilege",    L"SeBackupPrivilege",
-    L"SeRestorePrivilege",            L"SeShutdownPrivilege",
-    L"SeDebugPrivilege",              L"SeAuditPrivilege",
-    L"SeSystemEnvironmentPrivilege",  L"SeChangeNotifyPrivilege",
-    L"SeRemoteShutdownPrivilege",     L"SeUndockPrivilege",
-    L"SeSyncAgentPrivilege",          L"SeEnableDelegationPrivilege",
+    L"SeCreateTokenPrivilege",
+    L"SeAssignPrimaryTokenPrivilege",
+    L"SeLockMemoryPrivilege",
+    L"SeIncreaseQuotaPrivilege",
+    L"SeMachineAccountPrivilege",
+    L"SeTcbPrivilege",
+    L"SeSecurityPrivilege",
+    L"SeTakeOwnershipPrivilege",
+    L"SeLoadDriverPrivilege",
+    L"SeSystemProfilePrivilege",
+    L"SeSystemtimePrivilege",
+    L"SeProfileSingleProcessPrivilege",
+    L"SeIncreaseBasePriorityPrivilege",
+    L"SeCreatePagefilePrivilege",
+    L"SeCreatePermanentPrivilege",
+    L"SeBackupPrivilege",
+    L"SeRestorePrivilege",
+    L"SeShutdownPrivilege",
+    L"SeDebugPrivilege",
+    L"SeAuditPrivilege",
+    L"SeSystemEnvironmentPrivilege",
+    L"SeChangeNotifyPrivilege",
+    L"SeRemoteShutdownPrivilege",
+    L"SeUndockPrivilege",
+    L"SeSyncAgentPrivilege",
+    L"SeEnableDelegationPrivilege",
 };
 
 class TokenHandle {
 public:
     TokenHandle() {
-        if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY,
-                              &handle_))
+        if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &handle_))
             handle_ = nullptr;
     }
     ~TokenHandle() {
@@ -59,8 +71,7 @@ void AdjustPrivileges(const std::vector<PrivilegeRequest>& requests) {
         return;
     TokenHandle token;
     if (!token.get())
-        throw ServiceError::failed(
-            static_cast<std::uint32_t>(HRESULT_FROM_WIN32(GetLastError())));
+        throw ServiceError::failed(static_cast<std::uint32_t>(HRESULT_FROM_WIN32(GetLastError())));
     for (const auto& request : requests) {
         TOKEN_PRIVILEGES change{};
         const wchar_t* name = PrivilegeName(request.number);

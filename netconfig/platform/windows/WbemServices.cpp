@@ -7,8 +7,8 @@
 
 namespace norvane::platform::windows {
 
-std::unique_ptr<IObjectEnumerator>
-WbemServices::execQuery(const std::string& query, const std::string& language, int flags) {
+std::unique_ptr<IObjectEnumerator> WbemServices::execQuery(const std::string& query,
+                                                           const std::string& language, int flags) {
     ComPtr<IEnumWbemClassObject> enumerator;
     Check(services_->ExecQuery(Bstr(language).get(), Bstr(query).get(), flags, nullptr,
                                enumerator.put()));
