@@ -25,7 +25,8 @@ bool isAlive(pid_t pid) {
 DhcpClient::DhcpClient(const SystemState& system, std::string interfaceName)
     : system_(system), interface_(std::move(interfaceName)),
       pidFile_(system.stateFile("dhcp-" + interface_ + ".pid")),
-      leaseFile_(system.stateFile("dhcp-" + interface_ + ".leases")) {}
+      leaseFile_(system.stateFile("dhcp-" + interface_ + ".leases")),
+      clientFile_(system.stateFile("dhcp-" + interface_ + ".client")) {}
 
 std::optional<DhcpClient::Program> DhcpClient::find() const {
     for (const char* name : Clients)
@@ -55,10 +56,17 @@ int DhcpClient::start() {
         throw std::system_error(std::make_error_code(std::errc::no_such_file_or_directory),
                                 "DHCP client");
     stop();
+    WriteTextFile(clientFile_, program->path);
     return RunProgram(command(*program));
 }
 
 void DhcpClient::stop() {
+    const auto client = ReadTextFile(clientFile_);
+    std::remove(clientFile_.c_str());
+    if (client && client->ends_with("/dhcpcd")) {
+        RunProgram({*client, "-4", "-x", interface_});
+        return;
+    }
     const auto text = ReadTextFile(pidFile_);
     if (!text)
         return;

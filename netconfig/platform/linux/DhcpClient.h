@@ -38,6 +38,8 @@ private:
     std::string interface_;
     std::string pidFile_;
     std::string leaseFile_;
+    // Which client start() left running (dhcpcd keeps its own pid file).
+    std::string clientFile_;
 };
 
 } // namespace norvane::platform::linux_backend

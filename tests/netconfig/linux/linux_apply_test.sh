@@ -82,6 +82,12 @@ dhcp)
     expect route "$(default_route | cut -d' ' -f1-5)" "default via 198.18.2.1 dev nvtest-a"
     grep -qx 'nameserver 198.18.2.53' "/etc/netns/$ns/resolv.conf" || fail "resolv.conf: $(resolver)"
     echo "ok: resolv.conf names the DHCP server's DNS"
+    clients() { for p in $(ip netns pids "$ns"); do cat "/proc/$p/comm"; done | grep -c dhc; }
+    expect "DHCP clients renewing the lease" "$(clients)" 1
+    # A static profile afterwards ends the lease renewals.
+    step Namespace.StaticProfileApplies
+    expect addresses "$(addresses)" "198.18.1.10/24 "
+    expect "DHCP clients renewing the lease" "$(clients)" 0
     ;;
 refusals)
     step 'Namespace/Refused.*:Namespace.Refused*:Namespace.AManaged*:Namespace.AVanished*:Namespace.DhcpNaming*'
