@@ -41,13 +41,14 @@ std::optional<std::string> DhcpClient::installed() const {
 }
 
 std::vector<std::string> DhcpClient::command(const Program& program) const {
-    // Each tries for a bounded time, exits non-zero without a lease, and
-    // otherwise goes to the background to renew it.
+    // Each goes to the background within seconds, lease or not, and goes on
+    // asking and renewing there; the caller watches for the address.
     if (program.name == "dhclient")
-        return {program.path, "-4", "-1", "-pf", pidFile_, "-lf", leaseFile_, interface_};
+        return {program.path, "-4", "-nw", "-pf", pidFile_, "-lf", leaseFile_, interface_};
     if (program.name == "udhcpc")
-        return {program.path, "-i", interface_, "-n", "-t", "5", "-T", "2", "-p", pidFile_};
-    return {program.path, "-4", "-w", "-t", "30", interface_};
+        return {program.path, "-i", interface_, "-b", "-t", "3",
+                "-T",         "2",  "-A",       "3",  "-p", pidFile_};
+    return {program.path, "-4", "-b", interface_};
 }
 
 int DhcpClient::start() {

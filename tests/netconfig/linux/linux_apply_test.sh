@@ -69,6 +69,10 @@ static)
     ;;
 dhcp)
     command -v dnsmasq >/dev/null || { echo "skipped: no dnsmasq"; exit $skipped; }
+    clients() { for p in $(ip netns pids "$ns"); do cat "/proc/$p/comm"; done | grep -c dhc; }
+    step Namespace.DhcpWithoutServerKeepsAsking
+    expect "addresses without a DHCP server" "$(addresses)" ""
+    expect "DHCP clients still asking" "$(clients)" 1
     run ip -n "$srv" addr add 198.18.2.1/24 dev nvtest-b
     ip netns exec "$srv" dnsmasq --conf-file=/dev/null --keep-in-foreground --port=0 \
         --interface=nvtest-b --bind-interfaces --user=root --group=root \
@@ -82,7 +86,6 @@ dhcp)
     expect route "$(default_route | cut -d' ' -f1-5)" "default via 198.18.2.1 dev nvtest-a"
     grep -qx 'nameserver 198.18.2.53' "/etc/netns/$ns/resolv.conf" || fail "resolv.conf: $(resolver)"
     echo "ok: resolv.conf names the DHCP server's DNS"
-    clients() { for p in $(ip netns pids "$ns"); do cat "/proc/$p/comm"; done | grep -c dhc; }
     expect "DHCP clients renewing the lease" "$(clients)" 1
     # A static profile afterwards ends the lease renewals.
     step Namespace.StaticProfileApplies
