@@ -2,23 +2,30 @@
 
 namespace norvane::i18n {
 
-std::string Translate(const std::string& text) {
-    return text;
+TTranslator& ProgramTranslator() {
+    static TTranslator translator("default");
+    return translator;
 }
 
-} // namespace norvane::i18n
-
-namespace norvane::i18n {
-namespace {
-std::string current = "C";
+std::string Translate(const std::string& text) {
+    return ProgramTranslator().Translate(text);
 }
 
 void SelectLanguage(const std::string& code) {
-    current = code.empty() ? "C" : code;
+    ProgramTranslator().SelectLanguage(code);
 }
 
 std::string CurrentLanguage() {
-    return current;
+    return ProgramTranslator().CurrentLanguage();
+}
+
+void InitTranslation(const std::string& catalogDir) {
+    ProgramTranslator().SetCatalogDirectory(catalogDir);
+    ProgramTranslator().SelectLanguage("");
+}
+
+void SetLocalizationProblemHandler(LocalizationProblemHandler handler) {
+    ProgramTranslator().SetProblemHandler(std::move(handler));
 }
 
 } // namespace norvane::i18n

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Translator.h"
+
 #include <string>
 
 namespace norvane::i18n {
@@ -19,5 +21,16 @@ void SelectLanguage(const std::string& code);
 
 // The current language code as selected (after resolving the empty code).
 std::string CurrentLanguage();
+
+// Brings the program's translation layer up: domain "default", catalogs in
+// catalogDir, the user's language current. Runs before anything else.
+void InitTranslation(const std::string& catalogDir);
+
+// Where the "Localization problem" message goes (the application passes its
+// message box; core code knows nothing of windows).
+void SetLocalizationProblemHandler(LocalizationProblemHandler handler);
+
+// The program's single translation layer, behind the functions above.
+TTranslator& ProgramTranslator();
 
 } // namespace norvane::i18n

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+namespace norvane::i18n {
+
+// A GNU gettext MO catalog checked for structural soundness before the
+// gettext runtime gets to see it: the runtime skips a broken file silently,
+// while we have to report it.
+class TMoFile {
+public:
+    // Reads and checks the file; raises "This file is not a valid GNU gettext
+    // mo file: " + path when it cannot be read as an MO file.
+    static TMoFile Load(const std::string& path);
+
+    // The header entry (translation of the empty msgid); empty when absent.
+    const std::string& Header() const { return header_; }
+
+    // The value of a header field ("Content-Type"), name matched without
+    // regard to letter case; empty when absent.
+    std::string HeaderField(const std::string& name) const;
+
+    // Whether the header's Content-Type names the UTF-8 charset.
+    bool DeclaresUtf8() const;
+
+private:
+    explicit TMoFile(std::string header) : header_(std::move(header)) {}
+
+    std::string header_;
+};
+
+} // namespace norvane::i18n
