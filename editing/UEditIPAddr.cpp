@@ -111,7 +111,6 @@ void CEditIPAddr::createChildren() {
         part->installEventFilter(this);
         connect(part, &QLineEdit::textChanged, this, [this, p] { partTextChanged(p); });
         parts_[static_cast<std::size_t>(p)] = part;
-        showSelection(p, false);
     }
 }
 
@@ -215,7 +214,7 @@ void CEditIPAddr::SetText(const QString& text) {
     }
     for (int p = 0; p < PartCount; ++p)
         setPartText(p, QString::number(norvane::GetOctet(address, p + 1)));
-    parts_[0]->selectAll();
+    selectWhole(0);
 }
 
 void CEditIPAddr::setPartText(int p, const QString& text) {
@@ -229,23 +228,29 @@ void CEditIPAddr::setPartText(int p, const QString& text) {
     settingPart_ = outer;
 }
 
-void CEditIPAddr::showSelection(int p, bool visible) {
-    // Like a native address field, only the part with the focus shows its
-    // selection, although every part keeps its own.
-    QPalette palette = frame_->palette();
-    if (!visible) {
-        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            palette.setColor(group, QPalette::Highlight, palette.color(group, QPalette::Base));
-            palette.setColor(group, QPalette::HighlightedText,
-                             palette.color(group, QPalette::Text));
-        }
+void CEditIPAddr::selectWhole(int p) {
+    QLineEdit* part = parts_[static_cast<std::size_t>(p)];
+    if (part->hasFocus()) {
+        part->selectAll();
+        return;
     }
-    parts_[static_cast<std::size_t>(p)]->setPalette(palette);
+    // A line edit without the focus would draw a stray caret beside a
+    // selection. Left with none, the part is selected whole as it takes the
+    // focus: by the line edit itself when entered with Tab, by the focus-in
+    // rule of part 0 when the program gives the focus.
+    part->deselect();
 }
 
-void CEditIPAddr::setPartsReadOnly(bool readOnly) {
+void CEditIPAddr::refuseEditing(int p) {
+    QLineEdit* part = parts_[static_cast<std::size_t>(p)];
+    part->setReadOnly(true);
+    // Only for the length of a key press: the mouse pointer stays the I-beam.
+    part->setCursor(Qt::IBeamCursor);
+}
+
+void CEditIPAddr::acceptEditing() {
     for (QLineEdit* part : parts_)
-        part->setReadOnly(readOnly);
+        part->setReadOnly(false);
 }
 
 void CEditIPAddr::moveCaretTo(int p, bool atEnd) {
@@ -263,24 +268,17 @@ bool CEditIPAddr::eventFilter(QObject* watched, QEvent* event) {
         break;
     case QEvent::KeyRelease:
         if (p >= 0)
-            setPartsReadOnly(false);
+            acceptEditing();
         break;
     case QEvent::FocusIn: {
-        if (p < 0)
-            break;
-        showSelection(p, true);
         // Focus given to the address as a whole (by the program or with the
         // keyboard) lands in part 0 with its text selected; a click places the caret.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (p == 0 && reason != Qt::MouseFocusReason && reason != Qt::ActiveWindowFocusReason &&
             reason != Qt::PopupFocusReason)
-            parts_[0]->selectAll();
+            selectWhole(0);
         break;
     }
-    case QEvent::FocusOut:
-        if (p >= 0 && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-            showSelection(p, false);
-        break;
     case QEvent::MouseButtonPress:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
             clickedOutsideParts(watched))
@@ -310,7 +308,7 @@ void CEditIPAddr::partKeyPress(int p, const QKeyEvent& event) {
         // end of the text.
         if (part->hasSelectedText())
             part->del();
-        part->setReadOnly(true);
+        refuseEditing(p);
         QLineEdit* previous = parts_[static_cast<std::size_t>(p - 1)];
         const QString text = previous->text();
         if (!text.isEmpty())
@@ -320,12 +318,12 @@ void CEditIPAddr::partKeyPress(int p, const QKeyEvent& event) {
                !part->text().isEmpty()) {
         QLineEdit* next = parts_[static_cast<std::size_t>(p + 1)];
         next->setFocus(Qt::OtherFocusReason);
-        next->selectAll();
+        selectWhole(p + 1);
     }
     // The key still goes to the part it was pressed in; read-only until the key
     // is released, that part lets it move the caret or copy, never edit.
     if (!mayEdit(event, key))
-        part->setReadOnly(true);
+        refuseEditing(p);
 }
 
 void CEditIPAddr::partTextChanged(int p) {
@@ -344,6 +342,8 @@ void CEditIPAddr::partTextChanged(int p) {
         return;
     }
     if (value > MaxPartValue) {
+        // Only typing or pasting gets here, so the user is in this part (or
+        // in its context menu) and sees the selection.
         setPartText(p, QString::number(MaxPartValue));
         part->selectAll();
         norvane::ui::showMessage(
@@ -370,7 +370,7 @@ void CEditIPAddr::applicationFocusChanged(QWidget* old, QWidget* now) {
     if (partIndex(old) < 0 || now == nullptr || isAncestorOf(now))
         return;
     // Leaving the address: a key released elsewhere must not leave a part
-    // refusing input, and coming back with Tab finds part 0 selected.
-    setPartsReadOnly(false);
-    parts_[0]->selectAll();
+    // refusing input, and coming back with Tab must find part 0 selected whole.
+    acceptEditing();
+    selectWhole(0);
 }

@@ -57,8 +57,9 @@ private:
 
     void moveCaretTo(int p, bool atEnd);
     void setPartText(int p, const QString& text);
-    void setPartsReadOnly(bool readOnly);
-    void showSelection(int p, bool visible);
+    void refuseEditing(int p);
+    void acceptEditing();
+    void selectWhole(int p);
 
     bool acceptOctal_ = false;
     std::array<QLineEdit*, PartCount> parts_{};

@@ -303,6 +303,14 @@ TEST_F(EditIPAddr, NumberAbove255BecomesTheMaximumWithAWarning) {
     EXPECT_EQ(boxes_[0].title, "Erreur");
     EXPECT_EQ(boxes_[0].text, "300 is not a valid entry. Please specify a value between 0 and 255 "
                               "for this field.");
+
+    // Pasted through the context menu, with the focus away from the part.
+    QGuiApplication::clipboard()->setText(QStringLiteral("999"));
+    part(3)->paste();
+    EXPECT_EQ(part(3)->text(), "255");
+    EXPECT_EQ(part(3)->selectedText(), "255");
+    ASSERT_EQ(boxes_.size(), 2u);
+    EXPECT_TRUE(boxes_[1].text.startsWith("999 is not a valid entry."));
 }
 
 TEST_F(EditIPAddr, NoKeyEditsWhileTheLeftButtonIsDown) {
@@ -364,8 +372,14 @@ TEST_F(EditIPAddr, WritingTextFillsThePartsOrRefusesTheWholeText) {
     after_->setFocus();
     ip_->SetText(QStringLiteral("192.168.100.1"));
     EXPECT_EQ(parts(), QStringList({"192", "168", "100", "1"}));
-    EXPECT_EQ(part(0)->selectedText(), "192");
     EXPECT_EQ(QApplication::focusWidget(), after_); // neither taken nor advanced
+    type({{Qt::Key_Backtab, Qt::ShiftModifier}});
+    EXPECT_EQ(focusedPart(), 0);
+    EXPECT_EQ(part(0)->selectedText(), "192");
+
+    part(0)->setCursorPosition(1);
+    ip_->SetText(QStringLiteral("172.16.0.1"));
+    EXPECT_EQ(part(0)->selectedText(), "172");
 
     ip_->SetText(QStringLiteral("10.0.0.1"));
     EXPECT_EQ(parts(), QStringList({"10", "0", "0", "1"}));
@@ -406,13 +420,15 @@ TEST_F(EditIPAddr, FocusEntersAtTheFirstPartAndTabLeavesTheControl) {
     EXPECT_EQ(focusedPart(), 0);
     EXPECT_EQ(part(0)->selectedText(), "10");
 
+    part(0)->setCursorPosition(1);
+    part(0)->cursorForward(true); // a partial selection that must not survive leaving
     part(2)->setFocus(Qt::MouseFocusReason);
     type({{Qt::Key_Tab}});
     EXPECT_EQ(QApplication::focusWidget(), after_);
-    EXPECT_EQ(part(0)->selectedText(), "10"); // found selected on the way back
 
     type({{Qt::Key_Backtab, Qt::ShiftModifier}});
     EXPECT_EQ(focusedPart(), 0);
+    EXPECT_EQ(part(0)->selectedText(), "10"); // found selected whole on the way back
     part(3)->setFocus(Qt::MouseFocusReason);
     type({{Qt::Key_Backtab, Qt::ShiftModifier}});
     EXPECT_EQ(focusedPart(), 0);

@@ -65,6 +65,19 @@ TEST_F(PlatformTest, HalfWrittenMachineFileKeepsTheLastGoodState) {
     EXPECT_EQ(query.RecordCount(), 4);
 }
 
+TEST_F(PlatformTest, ShippedExampleMachineLoads) {
+    setenv("NORVANE_PLATFORM", "simulated", 1);
+    setenv("NORVANE_SIMULATION", NORVANE_SOURCE_DIR "/examples/simulated-machine.json", 1);
+    platform::Platform chosen = platform::CreatePlatform();
+    TWmiConnection connection(*chosen.managementService);
+    TWmiQuery query("wqConfigurations");
+    query.SetConnection(&connection);
+    query.SetWQL({"SELECT *  FROM Win32_NetworkAdapter ", "WHERE AdapterType = 'Ethernet 802.3'"});
+    query.Open();
+    EXPECT_EQ(query.RecordCount(), 3);
+    EXPECT_TRUE(query.Locate("NetConnectionID", platform::Variant("Connexion au réseau local")));
+}
+
 TEST(NameServers, ReadsTheNameserverLinesInOrder) {
     EXPECT_EQ(platform::linux_backend::NameServers("# comment\nsearch example.org\n"
                                                    "nameserver 198.18.0.53\n"

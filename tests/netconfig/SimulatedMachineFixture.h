@@ -9,6 +9,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace norvane::test {
@@ -42,7 +43,8 @@ protected:
         for (auto& c : name)
             if (c == '/')
                 c = '_';
-        dir_ = std::filesystem::temp_directory_path() / ("norvane-wmi-" + name);
+        dir_ = std::filesystem::temp_directory_path() /
+               ("norvane-wmi-" + name + "-" + std::to_string(::getpid()));
         std::filesystem::remove_all(dir_);
         std::filesystem::create_directories(dir_);
         writeMachine(StandardMachine);

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 #include <sys/stat.h>
@@ -50,22 +51,20 @@ TEST_F(FileSafety, NulBeforeMoreTextRefusesTheFileAndKeepsIt) {
     EXPECT_EQ(ReadFile(file()), bytes);
 }
 
-TEST_F(FileSafety, ADirectoryInPlaceOfTheFileCannotBeOpenedOrSaved) {
+TEST_F(FileSafety, FiftyMegabyteLineIsRefused) {
+    const std::string bytes = kTwoRows + "3," + std::string(50 << 20, 'x') + "\r\n";
+    WriteFile(file(), bytes);
+    EXPECT_EQ(MessageOf([&] { table.Open(); }),
+              "CSV string is too long: 3," + std::string(38, 'x') + "...");
+    EXPECT_FALSE(table.IsActive());
+    EXPECT_EQ(fs::file_size(file()), bytes.size());
+}
+
+TEST_F(FileSafety, ADirectoryInPlaceOfTheFileCannotBeOpened) {
     fs::create_directory(file());
     EXPECT_EQ(MessageOf([&] { table.Open(); }),
               "Impossible d'ouvrir le fichier \"" + file().string() + "\". Is a directory");
     EXPECT_FALSE(table.IsActive());
-}
-
-TEST_F(FileSafety, UnreadableFileIsReportedAndLeftAlone) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root reads every file";
-    WriteFile(file(), kTwoRows);
-    fs::permissions(file(), fs::perms::none);
-    EXPECT_EQ(MessageOf([&] { table.Open(); }),
-              "Impossible d'ouvrir le fichier \"" + file().string() + "\". Permission denied");
-    fs::permissions(file(), fs::perms::owner_read);
-    EXPECT_EQ(ReadFile(file()), kTwoRows);
 }
 
 TEST_F(FileSafety, FailedSaveKeepsFileRowsAndChangedForTheNextTry) {
@@ -133,17 +132,81 @@ TEST_F(FileSafety, SaveKeepsPermissionsAndWritesThroughASymlink) {
               fs::perms(0640));
 }
 
-TEST_F(FileSafety, ReadOnlyFileIsNotReplaced) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root may write every file";
-    WriteFile(file(), kTwoRows);
-    fs::permissions(file(), fs::perms::owner_read);
-    table.Open();
-    Rename("Atelier");
-    EXPECT_EQ(MessageOf([&] { table.SaveIfChanged(); }),
-              "Impossible de créer le fichier \"" + file().string() + "\". Permission denied");
-    EXPECT_EQ(ReadFile(file()), kTwoRows);
+// Runs `body` in a child process without root's privileges (root reads and
+// writes everything) and returns the text it produced.
+std::string WithoutPrivileges(const std::function<std::string()>& body) {
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return "pipe failed";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(1);
+        const std::string result = body();
+        [[maybe_unused]] const auto written = ::write(channel[1], result.data(), result.size());
+        ::_exit(0);
+    }
+    ::close(channel[1]);
+    std::string result;
+    char buffer[512];
+    for (ssize_t count; (count = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        result.append(buffer, static_cast<std::size_t>(count));
+    ::close(channel[0]);
+    ::waitpid(child, nullptr, 0);
+    return result;
 }
+
+struct PermissionCase {
+    const char* what;
+    fs::perms file;
+    fs::perms directory;
+    bool opens;         // whether Open succeeds (then a change is saved)
+    const char* prefix; // of the message
+};
+
+class Permissions : public FileSafety, public ::testing::WithParamInterface<PermissionCase> {};
+
+TEST_P(Permissions, FailureIsReportedAndTheFileLeftAsItWas) {
+    const PermissionCase& c = GetParam();
+    WriteFile(file(), kTwoRows);
+    fs::permissions(file(), c.file);
+    fs::permissions(dir.path(), c.directory);
+    const std::string outcome = WithoutPrivileges([&] {
+        std::string message = MessageOf([&] { table.Open(); });
+        if (!c.opens)
+            return message + (table.IsActive() ? " (open)" : "");
+        Rename("Atelier");
+        message = MessageOf([&] { table.SaveIfChanged(); });
+        return message + (table.Changed() ? "" : " (changed cleared)");
+    });
+    EXPECT_EQ(outcome,
+              std::string(c.prefix) + " le fichier \"" + file().string() + "\". Permission denied");
+    fs::permissions(dir.path(), fs::perms::owner_all);
+    fs::permissions(file(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(ReadFile(file()), kTwoRows);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+constexpr auto kAll = fs::perms::all;
+constexpr auto kReadOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+constexpr auto kReadOnlyDirectory =
+    kReadOnly | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+
+INSTANTIATE_TEST_SUITE_P(Files, Permissions,
+                         ::testing::Values(PermissionCase{"unreadable file", fs::perms::none, kAll,
+                                                          false, "Impossible d'ouvrir"},
+                                           PermissionCase{"read-only file", kReadOnly, kAll, true,
+                                                          "Impossible de créer"},
+                                           PermissionCase{"read-only directory", kAll,
+                                                          kReadOnlyDirectory, true,
+                                                          "Impossible de créer"}),
+                         [](const ::testing::TestParamInfo<PermissionCase>& param) {
+                             std::string name = param.param.what;
+                             std::erase(name, ' ');
+                             std::erase(name, '-');
+                             return name;
+                         });
 
 TEST_F(FileSafety, RelativeNameIsFixedAtOpening) {
     const fs::path before = fs::current_path();
@@ -193,24 +256,52 @@ std::string Rows(int count, int variant) {
     }
 }
 
+pid_t StartWriter(const TempDir& dir, int rows) {
+    const pid_t child = ::fork();
+    if (child == 0)
+        RewriteForever(dir, rows);
+    return child;
+}
+
+void Stop(pid_t child) {
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+}
+
+// How long a writer takes to its first completed save (the file is replaced by
+// a new one then), so that the kills below fall before, in and after saves
+// however fast this build runs.
+std::chrono::microseconds TimeToFirstSave(const TempDir& dir, int rows) {
+    struct stat before {};
+    ::stat((dir / "profils.csv").c_str(), &before);
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = StartWriter(dir, rows);
+    struct stat now = before;
+    while (::stat((dir / "profils.csv").c_str(), &now) == 0 && now.st_ino == before.st_ino &&
+           std::chrono::steady_clock::now() - start < std::chrono::seconds(10))
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    Stop(child);
+    return std::chrono::duration_cast<std::chrono::microseconds>(elapsed);
+}
+
 // Writers killed at random moments: every file left behind holds either the
 // old rows or the new ones, byte for byte, and opens.
 TEST_F(FileSafety, KilledWriterLeavesOldOrNewRows) {
-    constexpr int kRows = 2000;
+    constexpr int kRows = 1000;
     const std::string rows[] = {Rows(kRows, 0), Rows(kRows, 1)};
+    WriteFile(file(), rows[0]);
+    const auto firstSave = TimeToFirstSave(dir, kRows);
     std::mt19937 random(20261209);
-    std::uniform_int_distribution<int> delays(0, 40000);
+    std::uniform_int_distribution<long> delays(0, firstSave.count() * 3);
     int seen[2] = {0, 0};
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
     for (int run = 0; run < 20 || std::chrono::steady_clock::now() < deadline; ++run) {
         WriteFile(file(), rows[0]);
-        const pid_t child = ::fork();
+        const pid_t child = StartWriter(dir, kRows);
         ASSERT_GE(child, 0);
-        if (child == 0)
-            RewriteForever(dir, kRows);
         std::this_thread::sleep_for(std::chrono::microseconds(delays(random)));
-        ::kill(child, SIGKILL);
-        ::waitpid(child, nullptr, 0);
+        Stop(child);
         const std::string left = ReadFile(file());
         ASSERT_TRUE(left == rows[0] || left == rows[1]) << "run " << run;
         ++seen[left == rows[1] ? 1 : 0];
