@@ -56,6 +56,14 @@ void setBackground(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
+// A selected item keeps its picture's colours, so the active badge stays green.
+QIcon untintedIcon(const QPixmap& picture) {
+    QIcon icon;
+    icon.addPixmap(picture, QIcon::Normal);
+    icon.addPixmap(picture, QIcon::Selected);
+    return icon;
+}
+
 QFont detailsFont() {
     QFont font(QStringLiteral("Arial"), 8);
     font.setBold(true);
@@ -85,9 +93,9 @@ TForm_main::TForm_main(QWidget* parent)
     setFixedSize(ClientWidth, ClientHeight);
 
     for (const QPixmap& picture : norvane::pictures::profileImageList(64, true))
-        ImageList_64.emplace_back(picture);
+        ImageList_64.push_back(untintedIcon(picture));
     for (const QPixmap& picture : norvane::pictures::profileImageList(24, false))
-        location_24.emplace_back(picture);
+        location_24.push_back(untintedIcon(picture));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
