@@ -8,6 +8,7 @@
 #include "app/i18n/ProgramPath.h"
 #include "app/i18n/Translation.h"
 #include "editing/Form_location.h"
+#include "store/database.h"
 
 #include <exception>
 
@@ -19,24 +20,29 @@ void showLocalizationProblem(const std::string& title, const std::string& text) 
 }
 
 // The windows and the data module, in the order in which they depend on each
-// other; each lives until the program ends.
+// other; each lives until the program ends. The editor reads the adapters
+// from the data module when it is created.
 void createWindows() {
     Form_main = new TForm_main;
-    // The data module comes here, between the main window and the editor,
-    // which reads the adapters from it when it is created.
+    datamod = new norvane::Tdatamod;
     Form_location = new TForm_location(Form_main);
     Form_activate = new TForm_activate;
     Form_apropos = new TForm_apropos;
 }
 
+// The windows go first, while the data they show still exists; the data
+// module goes last and saves the profile table if it changed.
 void destroyWindows() {
     delete Form_apropos;
     Form_apropos = nullptr;
     delete Form_activate;
     Form_activate = nullptr;
-    delete Form_main; // owns Form_location
-    Form_main = nullptr;
+    delete Form_location;
     Form_location = nullptr;
+    delete Form_main;
+    Form_main = nullptr;
+    delete datamod;
+    datamod = nullptr;
 }
 
 } // namespace
