@@ -2,6 +2,7 @@
 // carried out on the platform the program runs on.
 
 #include "netconfig/netsh/NetshCommand.h"
+#include "netconfig/platform/linux/LinuxDhcp.h"
 #include "netconfig/platform/simulated/SimulatedMachine.h"
 
 #include <cstdlib>
@@ -67,10 +68,11 @@ int runSimulated(const NetshCommand& command, const std::vector<std::string>& ar
 int runLinux(const NetshCommand& command) {
     if (::if_nametoindex(command.connection.c_str()) == 0)
         return fail("unknown connection \"" + command.connection + "\"");
-    const char* what =
-        command.setting == NetshCommand::Setting::Address ? "address" : "DNS servers";
-    return fail(std::string("switching the ") + what + " of \"" + command.connection +
-                "\" to DHCP is not yet supported on Linux");
+    if (command.setting == NetshCommand::Setting::Address)
+        norvane::platform::linux_backend::SetAddressByDhcp(command.connection);
+    else
+        norvane::platform::linux_backend::SetDnsByDhcp(command.connection);
+    return 0;
 }
 
 } // namespace
