@@ -58,7 +58,7 @@ protected:
     void standOn(const std::string& name) {
         const unsigned index = if_nametoindex(name.c_str());
         ASSERT_NE(index, 0u) << name;
-        ASSERT_TRUE(adapters_->Locate("index", Variant(std::to_string(index)), 0)) << name;
+        ASSERT_TRUE(adapters_->Locate("index", Variant(std::to_string(index)))) << name;
     }
 
     int run(const std::string& name, const std::vector<std::pair<std::string, std::string>>& in) {
