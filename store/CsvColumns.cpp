@@ -134,6 +134,10 @@ std::string TCsvColumns::MatchHeader(std::string_view header, char separator,
         kept += column.name;
         ++added;
     }
+    // The header is written back as kept; one that could not be read again
+    // must not be accepted.
+    if (added > 0)
+        CheckListLimits(kept, separator);
     return kept;
 }
 

@@ -19,9 +19,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::size_t LineLength(std::string_view line) {
-    // Characters never outnumber bytes, so short lines need no counting.
-    return line.size() <= csv::kMaxLineChars ? line.size() : utf8::Length(line);
+// Whether the line, with `extra` characters added, is longer than a data line
+// may be. Characters never outnumber bytes, so short lines need no counting.
+bool TooLong(std::string_view line, std::size_t extra) {
+    if (line.size() + extra <= csv::kMaxLineChars)
+        return false;
+    return utf8::Length(line) + extra > csv::kMaxLineChars;
 }
 
 // Re-enables observer notices however the scope is left.
@@ -91,13 +94,12 @@ void TCsvDataSet::Load() {
 void TCsvDataSet::AddLines(const std::vector<std::string_view>& lines, std::size_t added) {
     const std::string padding(added, separator_);
     for (std::size_t i = 1; i < lines.size(); ++i) {
-        if (lines[i].empty() || lines[i].starts_with(">>"))
+        const std::string_view text = lines[i];
+        if (text.empty() || text.starts_with(">>"))
             continue;
-        std::string line(lines[i]);
-        line += padding;
-        if (LineLength(line) > csv::kMaxLineChars)
-            throw Exception(csv::TooLongMessage(line));
-        TCsvRow row(std::move(line), separator_, enquoteBackslash_);
+        if (TooLong(text, added))
+            throw Exception(csv::TooLongMessage(text));
+        TCsvRow row(std::string(text) + padding, separator_, enquoteBackslash_);
         if (row.ValueCount() > csv::kMaxColumns)
             throw Exception(csv::TooManyColumnsMessage());
         rows_.Append(std::move(row));

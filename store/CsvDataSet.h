@@ -124,6 +124,7 @@ private:
                  const std::vector<TLocateValue>& values, TLocateOptions options) const;
     const TCsvColumn& ColumnOf(const TField& field) const;
     std::string TextOf(std::string_view raw, const TCsvColumn& column) const;
+    void CloseOpenQuote(TCsvRow& row) const;
     const TCsvRow* RowForRead() const;
     void MoveTo(std::size_t row, bool eof);
     void FireAfterScroll();

@@ -1,4 +1,5 @@
 // The profile table's field values, key check and Locate.
+#include "common/Errors.h"
 #include "common/Format.h"
 #include "store/CsvDataSet.h"
 #include "store/CsvLimits.h"
@@ -115,19 +116,39 @@ void TCsvDataSet::WriteField(TField& field, const std::optional<std::string>& va
     if (State() != TDataSetState::Edit && State() != TDataSetState::Insert)
         Fail(texts::kNotEditing);
     const TCsvColumn& column = ColumnOf(field);
-    bool backslashMode = enquoteBackslash_;
-    const std::string encoded =
-        csv::Enquote(Normalised(value.value_or(std::string()), column), separator_, backslashMode);
+    const std::string text = Normalised(value.value_or(std::string()), column);
+    const auto position = static_cast<std::size_t>(column.position);
     TCsvRow row = *working_;
-    row.SetValue(static_cast<std::size_t>(column.position), encoded, separator_);
+    if (position >= row.ValueCount())
+        CloseOpenQuote(row);
+    row.SetValue(position, csv::Enquote(text, separator_, enquoteBackslash_), separator_);
+    // A row whose line came out empty or starting with ">>" would be skipped as
+    // no row at the next opening; quoting its first value keeps it a row.
+    if (position == 0 && (row.Line().empty() || row.Line().starts_with(">>")))
+        row.SetValue(position, csv::Enquote(text, separator_, enquoteBackslash_, true), separator_);
+    NORVANE_ASSERT(row.SplitsAsHeld(separator_, enquoteBackslash_),
+                   "Row would not read back as written");
     // A longer line could be saved but never read again.
     if (utf8::Length(row.Line()) > csv::kMaxLineChars)
         throw Exception(csv::TooLongMessage(row.Line()));
     *working_ = std::move(row);
-    enquoteBackslash_ = backslashMode;
     modified_ = true;
     changed_ = true;
     Notify(TDataEvent::FieldChange, &field);
+}
+
+// A hand-edited line whose last value opens a quote and never closes it would
+// swallow any value added behind it. Writing that value quoted, with the text
+// it reads as, keeps what it shows and lets the line grow.
+void TCsvDataSet::CloseOpenQuote(TCsvRow& row) const {
+    if (row.ValueCount() == 0)
+        return;
+    const std::size_t last = row.ValueCount() - 1;
+    const std::string probe = std::string(row.Value(last)) + separator_;
+    if (csv::ValueStarts(probe, separator_, enquoteBackslash_).size() > 1)
+        return;
+    const std::string text = csv::Unquote(csv::Trim(row.Value(last)), enquoteBackslash_);
+    row.SetValue(last, csv::Enquote(text, separator_, enquoteBackslash_, true), separator_);
 }
 
 bool TCsvDataSet::KeysEqual(const TCsvRow& a, const TCsvRow& b) const {

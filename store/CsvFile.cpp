@@ -197,9 +197,9 @@ std::optional<std::string> ReadText(const fs::path& path, const std::string& fil
 
     std::string bytes = ReadAll(file.get(), path);
     CutAtNul(bytes, fileName);
-    if (!utf8::IsValid(bytes))
-        return utf8::FromWindows1252(bytes);
-    return bytes;
+    // Stray bytes are read as Windows-1252 one by one rather than the whole
+    // file: a UTF-8 file touched by an 8-bit editor keeps its other names.
+    return utf8::Sanitize(bytes);
 }
 
 std::vector<std::string_view> SplitLines(std::string_view text) {

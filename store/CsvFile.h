@@ -9,8 +9,9 @@
 // The profile file on disk: read whole, written whole and atomically.
 namespace norvane::csv {
 
-// The file's text as UTF-8 (a file that is not valid UTF-8 is read as
-// Windows-1252); nothing when there is no such file. `fileName` names the file
+// The file's text as UTF-8 (bytes that are not UTF-8, as an 8-bit Windows
+// program writes them, are read as Windows-1252); nothing when there is no such
+// file. `fileName` names the file
 // in messages about its contents.
 std::optional<std::string> ReadText(const std::filesystem::path& path, const std::string& fileName);
 

@@ -43,4 +43,8 @@ void TCsvRow::SetValue(std::size_t index, std::string_view text, char separator)
         starts_[i] = static_cast<std::uint32_t>(starts_[i] + delta);
 }
 
+bool TCsvRow::SplitsAsHeld(char separator, bool backslashMode) const {
+    return csv::ValueStarts(line_, separator, backslashMode) == starts_;
+}
+
 } // namespace norvane

@@ -26,6 +26,8 @@ public:
     // Replaces the value at `index` with already encoded text; a short line is
     // first padded with empty values.
     void SetValue(std::size_t index, std::string_view text, char separator);
+    // True when splitting the line anew finds the values where the row has them.
+    bool SplitsAsHeld(char separator, bool backslashMode) const;
 
 private:
     TCsvRow() = default;

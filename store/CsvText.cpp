@@ -120,9 +120,10 @@ std::string Unquote(std::string_view raw, bool backslashMode) {
     return backslashMode ? UnescapeBackslashes(inner) : UndoubleQuotes(inner);
 }
 
-std::string Enquote(std::string_view value, char separator, bool& backslashMode) {
+std::string Enquote(std::string_view value, char separator, bool backslashMode, bool force) {
     const bool hasLineBreak = value.find_first_of("\r\n") != std::string_view::npos;
-    const bool needsQuotes = hasLineBreak || value.find(separator) != std::string_view::npos ||
+    const bool needsQuotes = force || hasLineBreak ||
+                             value.find(separator) != std::string_view::npos ||
                              value.find('"') != std::string_view::npos ||
                              (backslashMode && value.find('\\') != std::string_view::npos);
     if (!needsQuotes)
@@ -139,7 +140,6 @@ std::string Enquote(std::string_view value, char separator, bool& backslashMode)
             out += "\\n";
         } else if (c == '\\' && doubleBackslashes) {
             out += "\\\\";
-            backslashMode = true;
         } else if (c == '\t' || static_cast<unsigned char>(c) >= 32) {
             out += c;
         }

@@ -21,9 +21,11 @@ std::string_view Trim(std::string_view text);
 // loses the quotes and its doubled quotes; anything else is taken as it stands.
 std::string Unquote(std::string_view raw, bool backslashMode);
 
-// A text value as written: unchanged unless it needs quoting. Doubling a
-// backslash switches `backslashMode` on for the rest of the table's life.
-std::string Enquote(std::string_view value, char separator, bool& backslashMode);
+// A text value as written: unchanged unless it needs quoting (or `force`).
+// Writing never changes how the table reads: a table that switched to backslash
+// escapes halfway through a session would read its other rows differently from
+// the next run.
+std::string Enquote(std::string_view value, char separator, bool backslashMode, bool force = false);
 
 // A whole 32-bit number, optionally signed; nothing when the text is not one.
 std::optional<std::int32_t> ParseInteger(std::string_view raw);

@@ -75,20 +75,16 @@ void AppendWindows1252(std::string& out, unsigned char byte) {
 
 bool IsValid(std::string_view bytes) {
     for (std::size_t pos = 0; pos < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
         const std::size_t length = SequenceLength(bytes, pos);
         if (length == 0)
             return false;
         pos += length;
     }
     return true;
-}
-
-std::string FromWindows1252(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 8);
-    for (char c : bytes)
-        AppendWindows1252(out, static_cast<unsigned char>(c));
-    return out;
 }
 
 std::string Sanitize(std::string_view text) {
@@ -111,6 +107,10 @@ std::string Sanitize(std::string_view text) {
 std::size_t Length(std::string_view text) {
     std::size_t count = 0;
     for (std::size_t pos = 0; pos < text.size(); ++count) {
+        if (static_cast<unsigned char>(text[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
         const std::size_t length = SequenceLength(text, pos);
         pos += length == 0 ? 1 : length;
     }

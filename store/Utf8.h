@@ -11,11 +11,8 @@ namespace norvane::utf8 {
 // True when the bytes form well-formed UTF-8 (no overlong forms, no surrogates).
 bool IsValid(std::string_view bytes);
 
-// Reads 8-bit Windows-1252 text (what an older Windows program writes) as UTF-8.
-std::string FromWindows1252(std::string_view bytes);
-
-// Repairs text handed to the table: well-formed sequences are kept, every stray
-// byte is taken as Windows-1252 so the file always stays valid UTF-8.
+// Well-formed sequences are kept; every stray byte is taken as Windows-1252,
+// the 8-bit text an older Windows program writes. The result is valid UTF-8.
 std::string Sanitize(std::string_view text);
 
 // Number of characters; a stray byte counts as one.

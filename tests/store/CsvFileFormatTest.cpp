@@ -230,6 +230,58 @@ TEST_F(ProfileFile, TextValuesRoundTripThroughQuoting) {
     }
 }
 
+TEST_F(ProfileFile, NameStartingWithMarkerInTheFirstColumnStaysARow) {
+    OpenWith("NOM_PROF,ID_PROF\r\nBureau,1\r\n");
+    table.Edit();
+    SetField("NOM_PROF", ">>Bureau");
+    table.Post();
+    table.Close();
+    EXPECT_EQ(ReadFile(file()).substr(0, 30), "NOM_PROF,ID_PROF,CARTE_RESEAU,");
+    EXPECT_NE(ReadFile(file()).find("\r\n\">>Bureau\",1,,"), std::string::npos);
+    table.Open();
+    EXPECT_EQ(Field("NOM_PROF"), ">>Bureau");
+}
+
+TEST_F(ProfileFile, ValueAddedBehindAnOpenQuoteKeepsBothValues) {
+    OpenWith(std::string(kProfileHeader) + "\r\n1,\"open, \"\"never closed\r\n");
+    EXPECT_EQ(Field("NOM_PROF"), "\"open, \"\"never closed");
+    table.Edit();
+    SetField("ACTIVE", "1");
+    table.Post();
+    table.Close();
+    table.Open();
+    EXPECT_EQ(Field("NOM_PROF"), "\"open, \"\"never closed");
+    EXPECT_EQ(Field("ACTIVE"), "1");
+}
+
+TEST_F(ProfileFile, LineBreaksAreEscapedWithoutChangingHowOtherRowsRead) {
+    const std::string other = "2,\"x,y\\z\"";
+    OpenWith(std::string(kProfileHeader) + "\r\n1,a\r\n" + other + "\r\n");
+    table.Edit();
+    SetField("NOM_PROF", "C:\\new\nline");
+    table.Post();
+    EXPECT_FALSE(table.EnquoteBackslash());
+    table.Close();
+    EXPECT_EQ(ReadFile(file()),
+              std::string(kProfileHeader) + "\r\n1,\"C:\\\\new\\nline\"\r\n" + other + "\r\n");
+    table.Open();
+    table.Next();
+    EXPECT_EQ(Field("NOM_PROF"), "x,y\\z");
+}
+
+TEST_F(ProfileFile, BackslashModeReadsBackWhatItWrites) {
+    table.SetEnquoteBackslash(true);
+    table.Open();
+    table.Append();
+    SetField("NOM_PROF", "Maison, \"box\" C:\\x\tend");
+    table.Post();
+    table.Close();
+    EXPECT_EQ(ReadFile(file()), std::string(kProfileHeader) +
+                                    "\r\n,\"Maison, \"\"box\"\" C:\\\\x\tend\",,,,,,,,,,,\r\n");
+    table.Open();
+    EXPECT_EQ(Field("NOM_PROF"), "Maison, \"box\" C:\\x\tend");
+}
+
 TEST_F(ProfileFile, TextIsCutToItsWidthInCharacters) {
     table.Open();
     table.Append();
@@ -256,6 +308,13 @@ TEST_F(ProfileFile, Windows1252FileIsReadAndWrittenBackAsUtf8) {
     table.SetChanged(true);
     table.Close();
     EXPECT_EQ(ReadFile(file()), std::string(kProfileHeader) + "\r\n1,Café €,eth0\r\n");
+}
+
+TEST_F(ProfileFile, Utf8FileEditedIn8BitKeepsItsUtf8Names) {
+    OpenWith(std::string(kProfileHeader) + "\r\n1,Élodie\r\n2,Caf\xe9\r\n");
+    EXPECT_EQ(Field("NOM_PROF"), "Élodie");
+    table.Next();
+    EXPECT_EQ(Field("NOM_PROF"), "Café");
 }
 
 TEST_F(ProfileFile, InvalidUtf8GivenToAFieldIsStoredAsValidText) {

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 #include <sys/stat.h>
@@ -50,22 +51,20 @@ TEST_F(FileSafety, NulBeforeMoreTextRefusesTheFileAndKeepsIt) {
     EXPECT_EQ(ReadFile(file()), bytes);
 }
 
-TEST_F(FileSafety, ADirectoryInPlaceOfTheFileCannotBeOpenedOrSaved) {
+TEST_F(FileSafety, FiftyMegabyteLineIsRefused) {
+    const std::string bytes = kTwoRows + "3," + std::string(50 << 20, 'x') + "\r\n";
+    WriteFile(file(), bytes);
+    EXPECT_EQ(MessageOf([&] { table.Open(); }),
+              "CSV string is too long: 3," + std::string(38, 'x') + "...");
+    EXPECT_FALSE(table.IsActive());
+    EXPECT_EQ(fs::file_size(file()), bytes.size());
+}
+
+TEST_F(FileSafety, ADirectoryInPlaceOfTheFileCannotBeOpened) {
     fs::create_directory(file());
     EXPECT_EQ(MessageOf([&] { table.Open(); }),
               "Impossible d'ouvrir le fichier \"" + file().string() + "\". Is a directory");
     EXPECT_FALSE(table.IsActive());
-}
-
-TEST_F(FileSafety, UnreadableFileIsReportedAndLeftAlone) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root reads every file";
-    WriteFile(file(), kTwoRows);
-    fs::permissions(file(), fs::perms::none);
-    EXPECT_EQ(MessageOf([&] { table.Open(); }),
-              "Impossible d'ouvrir le fichier \"" + file().string() + "\". Permission denied");
-    fs::permissions(file(), fs::perms::owner_read);
-    EXPECT_EQ(ReadFile(file()), kTwoRows);
 }
 
 TEST_F(FileSafety, FailedSaveKeepsFileRowsAndChangedForTheNextTry) {
@@ -133,17 +132,81 @@ TEST_F(FileSafety, SaveKeepsPermissionsAndWritesThroughASymlink) {
               fs::perms(0640));
 }
 
-TEST_F(FileSafety, ReadOnlyFileIsNotReplaced) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root may write every file";
-    WriteFile(file(), kTwoRows);
-    fs::permissions(file(), fs::perms::owner_read);
-    table.Open();
-    Rename("Atelier");
-    EXPECT_EQ(MessageOf([&] { table.SaveIfChanged(); }),
-              "Impossible de créer le fichier \"" + file().string() + "\". Permission denied");
-    EXPECT_EQ(ReadFile(file()), kTwoRows);
+// Runs `body` in a child process without root's privileges (root reads and
+// writes everything) and returns the text it produced.
+std::string WithoutPrivileges(const std::function<std::string()>& body) {
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return "pipe failed";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(1);
+        const std::string result = body();
+        [[maybe_unused]] const auto written = ::write(channel[1], result.data(), result.size());
+        ::_exit(0);
+    }
+    ::close(channel[1]);
+    std::string result;
+    char buffer[512];
+    for (ssize_t count; (count = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        result.append(buffer, static_cast<std::size_t>(count));
+    ::close(channel[0]);
+    ::waitpid(child, nullptr, 0);
+    return result;
 }
+
+struct PermissionCase {
+    const char* what;
+    fs::perms file;
+    fs::perms directory;
+    bool opens;         // whether Open succeeds (then a change is saved)
+    const char* prefix; // of the message
+};
+
+class Permissions : public FileSafety, public ::testing::WithParamInterface<PermissionCase> {};
+
+TEST_P(Permissions, FailureIsReportedAndTheFileLeftAsItWas) {
+    const PermissionCase& c = GetParam();
+    WriteFile(file(), kTwoRows);
+    fs::permissions(file(), c.file);
+    fs::permissions(dir.path(), c.directory);
+    const std::string outcome = WithoutPrivileges([&] {
+        std::string message = MessageOf([&] { table.Open(); });
+        if (!c.opens)
+            return message + (table.IsActive() ? " (open)" : "");
+        Rename("Atelier");
+        message = MessageOf([&] { table.SaveIfChanged(); });
+        return message + (table.Changed() ? "" : " (changed cleared)");
+    });
+    EXPECT_EQ(outcome,
+              std::string(c.prefix) + " le fichier \"" + file().string() + "\". Permission denied");
+    fs::permissions(dir.path(), fs::perms::owner_all);
+    fs::permissions(file(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(ReadFile(file()), kTwoRows);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+constexpr auto kAll = fs::perms::all;
+constexpr auto kReadOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+constexpr auto kReadOnlyDirectory =
+    kReadOnly | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+
+INSTANTIATE_TEST_SUITE_P(Files, Permissions,
+                         ::testing::Values(PermissionCase{"unreadable file", fs::perms::none, kAll,
+                                                          false, "Impossible d'ouvrir"},
+                                           PermissionCase{"read-only file", kReadOnly, kAll, true,
+                                                          "Impossible de créer"},
+                                           PermissionCase{"read-only directory", kAll,
+                                                          kReadOnlyDirectory, true,
+                                                          "Impossible de créer"}),
+                         [](const ::testing::TestParamInfo<PermissionCase>& param) {
+                             std::string name = param.param.what;
+                             std::erase(name, ' ');
+                             std::erase(name, '-');
+                             return name;
+                         });
 
 TEST_F(FileSafety, RelativeNameIsFixedAtOpening) {
     const fs::path before = fs::current_path();
