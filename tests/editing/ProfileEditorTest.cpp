@@ -1,7 +1,10 @@
 #include "EditorFixture.h"
+#include "app/TranslateComponent.h"
+#include "app/i18n/Translation.h"
 #include "editing/IconComboBox.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
@@ -298,6 +301,37 @@ TEST_F(ProfileEditor, TabVisitsTheSelectedChoicesAndTheAddressesFirst) {
             << QApplication::focusWidget()->objectName().toStdString() << " instead of "
             << next->objectName().toStdString();
     }
+}
+
+// Every designed text of the dialog is in the shipped English catalog, and
+// the dialog follows the language back to French.
+TEST_F(ProfileEditor, TranslatesIntoEnglishAndBack) {
+    i18n::InitTranslation(NORVANE_SHIPPED_CATALOGS);
+    i18n::SelectLanguage("en");
+    TForm_location& dialog = editor();
+    auto texts = [&dialog] {
+        QStringList all = {dialog.windowTitle(), dialog.SpeedButton1->toolTip()};
+        for (const QLabel* label : dialog.findChildren<QLabel*>(Qt::FindChildrenRecursively))
+            if (label->objectName().startsWith(QLatin1String("lbl_")) ||
+                label->objectName().startsWith(QLatin1String("Label")))
+                all << label->text();
+        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+            if (!button->text().isEmpty())
+                all << button->text();
+        for (const QGroupBox* box : dialog.findChildren<QGroupBox*>())
+            all << box->title();
+        return all;
+    };
+    const QStringList english = texts();
+    i18n::SelectLanguage("fr");
+    ui::RetranslateComponent(&dialog);
+    const QStringList french = texts();
+
+    ASSERT_EQ(english.size(), 19);
+    EXPECT_TRUE(french.contains("Serveur DNS auxiliere :"));
+    EXPECT_TRUE(english.contains("Internet Protocol (TCP/IP) Properties"));
+    for (qsizetype i = 0; i < english.size(); ++i)
+        EXPECT_NE(english[i], french[i]) << french[i].toStdString();
 }
 
 } // namespace
