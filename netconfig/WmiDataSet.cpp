@@ -189,12 +189,12 @@ bool TWmiDataSet::RowMatches(const std::vector<std::string>& names, const Varian
             key = i < keyValues.items().size() ? keyValues.items()[i] : Variant();
         std::string valueText = WmiValueText(field.Value());
         std::string keyText = WmiValueText(key);
-        if ((options & loCaseInsensitive) != 0 || (options & loPartialKey) != 0) {
+        if (options.caseInsensitive || options.partialKey) {
             valueText = platform::UpperText(valueText);
             keyText = platform::UpperText(keyText);
         }
         const bool match =
-            (options & loPartialKey) != 0 ? startsWith(valueText, keyText) : valueText == keyText;
+            options.partialKey ? startsWith(valueText, keyText) : valueText == keyText;
         if (!match)
             return false;
     }

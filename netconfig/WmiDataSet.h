@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/LocateOptions.h"
 #include "netconfig/WmiDataBuffer.h"
 #include "netconfig/WmiField.h"
 #include "netconfig/WmiObjectSource.h"
@@ -10,13 +11,6 @@
 #include <vector>
 
 namespace norvane {
-
-// Options of Locate, combined with "|".
-enum TLocateOption : unsigned {
-    loCaseInsensitive = 1,
-    loPartialKey = 2,
-};
-using TLocateOptions = unsigned;
 
 // A read-only data set over the objects a management-service query returns,
 // with the profile table's cursor model:
@@ -69,7 +63,7 @@ public:
     // their text forms. Found: the cursor stands on that row. Not found: it
     // stays where it was.
     bool Locate(const std::string& keyFields, const platform::Variant& keyValues,
-                TLocateOptions options = 0);
+                TLocateOptions options = {});
 
     std::shared_ptr<platform::IManagementObject> GetWmiObject() override;
 

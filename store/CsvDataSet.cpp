@@ -44,10 +44,13 @@ private:
 TCsvDataSet::TCsvDataSet(std::string name) : TDataSet(std::move(name)) {}
 
 TCsvDataSet::~TCsvDataSet() {
+    // The program is ending; there is no one left to show a failure to. Rows an
+    // earlier close could not save get one last try.
     try {
         Close();
+        if (rowsRetained_)
+            WriteRows();
     } catch (...) {
-        // The program is ending; there is no one left to show the failure to.
     }
 }
 

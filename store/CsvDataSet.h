@@ -24,6 +24,7 @@
 // norvane::Exception with the text the user is shown; a refused post raises
 // ECsvKeyError.
 
+#include "common/LocateOptions.h"
 #include "store/CsvColumns.h"
 #include "store/CsvKeyError.h"
 #include "store/CsvRows.h"
@@ -41,11 +42,6 @@ namespace norvane {
 
 // A value given to Locate for one field.
 using TLocateValue = std::variant<std::string, std::int32_t, bool>;
-
-struct TLocateOptions {
-    bool caseInsensitive = false; // text matches without regard to letter case
-    bool partialKey = false;      // text matches when it begins with the value
-};
 
 class TCsvDataSet : public TDataSet {
 public:

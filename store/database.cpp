@@ -2,6 +2,8 @@
 
 #include "app/i18n/Translation.h"
 
+#include <utility>
+
 norvane::Tdatamod* datamod = nullptr;
 
 namespace norvane {
@@ -14,8 +16,11 @@ const char kProfileFields[] =
 
 } // namespace
 
-Tdatamod::Tdatamod()
-    : profils("profils"), profilsID_PROF(profils.CreateField<TIntegerField>("ID_PROF")),
+Tdatamod::Tdatamod() : Tdatamod(platform::CreatePlatform()) {}
+
+Tdatamod::Tdatamod(platform::Platform platform)
+    : platform_(std::move(platform)), profils("profils"),
+      profilsID_PROF(profils.CreateField<TIntegerField>("ID_PROF")),
       profilsNOM_PROF(profils.CreateField<TStringField>("NOM_PROF", 50)),
       profilsCARTE_RESEAU(profils.CreateField<TStringField>("CARTE_RESEAU", 254)),
       profilsCONNEXION(profils.CreateField<TStringField>("CONNEXION", 200)),
@@ -27,7 +32,10 @@ Tdatamod::Tdatamod()
       profilsDHCP(profils.CreateField<TBooleanField>("DHCP")),
       profilsDNS_AUTO(profils.CreateField<TBooleanField>("DNS_AUTO")),
       profilsIMAGE(profils.CreateField<TIntegerField>("IMAGE")),
-      profilsACTIVE(profils.CreateField<TStringField>("ACTIVE", 1)), DS_profils(profils) {
+      profilsACTIVE(profils.CreateField<TStringField>("ACTIVE", 1)), DS_profils(profils),
+      WmiConnection1(*platform_.managementService, "WmiConnection1"),
+      wqConfigurations("wqConfigurations"), dsConfigurations(wqConfigurations),
+      WmiAdapters("WmiAdapters"), dsWmiAdapters(WmiAdapters), WmiMethod1("WmiMethod1") {
     profils.SetFileName("profils.csv");
     profils.SetCsvFieldDef(kProfileFields);
     profils.SetCsvKeyDef("ID_PROF");
@@ -35,6 +43,15 @@ Tdatamod::Tdatamod()
     profils.SetCaseInsensitive(false);
     profils.SetChanged(false);
     profils.SetAfterScroll([this](TCsvDataSet& dataSet) { profilsAfterScroll(dataSet); });
+
+    WmiConnection1.SetNameSpace("root\\cimv2");
+    wqConfigurations.SetConnection(&WmiConnection1);
+    wqConfigurations.SetWQL(
+        {"SELECT *  FROM Win32_NetworkAdapter ", "WHERE AdapterType = 'Ethernet 802.3'"});
+    WmiAdapters.SetConnection(&WmiConnection1);
+    WmiAdapters.SetWQL({"SELECT * FROM Win32_NetworkAdapterConfiguration where IPEnabled=true"});
+    WmiMethod1.SetWmiObjectSource(&WmiAdapters);
+    WmiMethod1.Privileges() = AllWmiPrivileges();
 
     // The Boolean texts follow the language selected at start-up for the whole run.
     const std::string trueText = i18n::Translate("Vrai");
@@ -53,8 +70,12 @@ Tdatamod::~Tdatamod() {
 }
 
 void Tdatamod::profilsAfterScroll(TCsvDataSet& /*dataSet*/) {
-    // Places WmiAdapters on the current profile's adapter once the
-    // management-service objects are here.
+    if (WmiAdapters.Active())
+        LocateProfileAdapter();
+}
+
+bool Tdatamod::LocateProfileAdapter() {
+    return WmiAdapters.Locate("index", platform::Variant(profilsCONNEXION.AsString()));
 }
 
 } // namespace norvane

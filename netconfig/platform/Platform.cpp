@@ -1,15 +1,19 @@
 #include "netconfig/platform/Platform.h"
 
 #include "common/Errors.h"
+#include "netconfig/platform/memory/MemoryIpHelper.h"
 #include "netconfig/platform/memory/MemoryManagementService.h"
 #include "netconfig/platform/simulated/SimulatedMachine.h"
 
 #include <cstdlib>
 
 #ifdef _WIN32
+#include "netconfig/platform/windows/WindowsCommandRunner.h"
+#include "netconfig/platform/windows/WindowsIpHelper.h"
 #include "netconfig/platform/windows/WindowsManagementService.h"
 #else
 #include "netconfig/platform/linux/LinuxNetwork.h"
+#include "netconfig/platform/posix/PosixCommandRunner.h"
 #endif
 
 namespace norvane::platform {
@@ -27,19 +31,38 @@ Platform simulatedPlatform() {
         throw Exception("NORVANE_PLATFORM=simulated needs NORVANE_SIMULATION (the machine file)");
     auto machine =
         std::make_shared<simulated::SimulatedMachine>(machineFile, environment("NORVANE_JOURNAL"));
-    return {std::make_unique<memory::MemoryManagementService>(std::move(machine))};
+    Platform platform;
+    platform.ipHelper = std::make_unique<memory::MemoryIpHelper>(
+        machine, memory::MemoryIpHelper::Naming::SettingId);
+    platform.managementService = std::make_unique<memory::MemoryManagementService>(machine);
+    platform.commandRunner = NativeCommandRunner();
+    return platform;
 }
 
 Platform nativePlatform() {
+    Platform platform;
 #ifdef _WIN32
-    return {std::make_unique<windows::WindowsManagementService>()};
+    platform.managementService = std::make_unique<windows::WindowsManagementService>();
+    platform.ipHelper = std::make_unique<windows::WindowsIpHelper>();
 #else
-    return {std::make_unique<memory::MemoryManagementService>(
-        std::make_shared<linux_backend::LinuxNetwork>())};
+    auto network = std::make_shared<linux_backend::LinuxNetwork>();
+    platform.ipHelper = std::make_unique<memory::MemoryIpHelper>(
+        network, memory::MemoryIpHelper::Naming::InterfaceName);
+    platform.managementService = std::make_unique<memory::MemoryManagementService>(network);
 #endif
+    platform.commandRunner = NativeCommandRunner();
+    return platform;
 }
 
 } // namespace
+
+std::unique_ptr<ICommandRunner> NativeCommandRunner() {
+#ifdef _WIN32
+    return std::make_unique<windows::WindowsCommandRunner>();
+#else
+    return std::make_unique<posix::PosixCommandRunner>();
+#endif
+}
 
 Platform CreatePlatform() {
     const std::string choice = environment("NORVANE_PLATFORM");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "netconfig/platform/ICommandRunner.h"
+#include "netconfig/platform/IIpHelper.h"
 #include "netconfig/platform/IManagementService.h"
 
 #include <memory>
@@ -11,6 +13,11 @@ namespace norvane::platform {
 // one implementation per platform.
 struct Platform {
     std::unique_ptr<IManagementService> managementService;
+    // The adapters as the system's IP helper lists them, with their
+    // connections' display names.
+    std::unique_ptr<IIpHelper> ipHelper;
+    // Starts the companion commands (netsh) and waits for them.
+    std::unique_ptr<ICommandRunner> commandRunner;
 };
 
 // Picks the backend from the environment:
@@ -20,5 +27,9 @@ struct Platform {
 //   NORVANE_JOURNAL    the file the simulated backend appends its method calls to.
 // Raises norvane::Exception for an unknown or unavailable backend.
 Platform CreatePlatform();
+
+// The build's own way of starting child processes; every backend uses it,
+// since the simulated one relies on the companion commands' own simulation.
+std::unique_ptr<ICommandRunner> NativeCommandRunner();
 
 } // namespace norvane::platform

@@ -37,7 +37,8 @@ protected:
 
     std::map<std::string, std::string> expected_;
     platform::memory::MemoryManagementService service_{
-        std::make_shared<platform::linux_backend::LinuxNetwork>("/dev/null")};
+        std::make_shared<platform::linux_backend::LinuxNetwork>(
+            platform::linux_backend::SystemPaths{.resolvConf = "/dev/null"})};
     TWmiConnection connection_{service_, "WmiConnection1"};
 };
 

@@ -123,21 +123,26 @@ TEST_P(WmiQueryLocateTest, ComparesTextFormsAndStaysPutWhenNothingMatches) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, WmiQueryLocateTest,
-    ::testing::Values(LocateCase{"index", Variant("7"), 0, true, "7"},
-                      LocateCase{"Index", Variant(7), 0, true, "7"},
-                      LocateCase{"index", Variant("07"), 0, false, "12"},
-                      LocateCase{"index", Variant("7 "), 0, false, "12"},
-                      LocateCase{"index", Variant("1"), 0, false, "12"},
-                      LocateCase{"index", Variant("1"), loPartialKey, true, "12"},
-                      LocateCase{"Description", Variant("CARTE RÉSEAU 1"), 0, false, "12"},
-                      LocateCase{"Description", Variant("CARTE RÉSEAU 1"), loCaseInsensitive, true,
-                                 "7"},
-                      LocateCase{"Description", Variant("carte s"), loPartialKey, true, "12"},
-                      LocateCase{"Index;DHCPEnabled ; ",
-                                 Variant::Array({Variant("12"), Variant("True")}), 0, true, "12"},
-                      LocateCase{"Index;DHCPEnabled", Variant::Array({Variant("7"), Variant(true)}),
-                                 0, false, "12"},
-                      LocateCase{"IPAddress", Variant("{192.168.1.10, fe80::1}"), 0, true, "7"}));
+    ::testing::Values(
+        LocateCase{"index", Variant("7"), {}, true, "7"},
+        LocateCase{"Index", Variant(7), {}, true, "7"},
+        LocateCase{"index", Variant("07"), {}, false, "12"},
+        LocateCase{"index", Variant("7 "), {}, false, "12"},
+        LocateCase{"index", Variant("1"), {}, false, "12"},
+        LocateCase{"index", Variant("1"), TLocateOptions{.partialKey = true}, true, "12"},
+        LocateCase{"Description", Variant("CARTE RÉSEAU 1"), {}, false, "12"},
+        LocateCase{"Description", Variant("CARTE RÉSEAU 1"),
+                   TLocateOptions{.caseInsensitive = true}, true, "7"},
+        LocateCase{"Description", Variant("carte s"), TLocateOptions{.partialKey = true}, true,
+                   "12"},
+        LocateCase{"Index;DHCPEnabled ; ",
+                   Variant::Array({Variant("12"), Variant("True")}),
+                   {},
+                   true,
+                   "12"},
+        LocateCase{
+            "Index;DHCPEnabled", Variant::Array({Variant("7"), Variant(true)}), {}, false, "12"},
+        LocateCase{"IPAddress", Variant("{192.168.1.10, fe80::1}"), {}, true, "7"}));
 
 TEST_F(WmiQueryTest, LocateFailures) {
     TWmiQuery& query = adapters();

@@ -107,6 +107,22 @@ TEST_F(FileSafety, CloseThatCannotSaveKeepsRowsUntilTheNextOpenSavesThem) {
     EXPECT_EQ(table.FieldByName("ID_PROF").AsInteger(), 1);
 }
 
+TEST_F(FileSafety, RowsKeptByAFailedCloseAreSavedWhenTheTableGoes) {
+    {
+        TCsvDataSet leaving("profils");
+        SetUpProfileTable(leaving, dir);
+        leaving.SetFileName((dir / "sub" / "profils.csv").string());
+        leaving.Open();
+        leaving.Append();
+        leaving.Post();
+        WriteFile(dir / "sub", ""); // a file where the directory should be
+        EXPECT_THROW(leaving.Close(), Exception);
+        fs::remove(dir / "sub");
+    }
+    EXPECT_EQ(ReadFile(dir / "sub" / "profils.csv"),
+              std::string(kProfileHeader) + "\r\n,,,,,,,,,,,,\r\n");
+}
+
 TEST_F(FileSafety, SaveCreatesTheDirectory) {
     table.SetFileName((dir / "a" / "b" / "profils.csv").string());
     table.Open();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "netconfig/platform/linux/SystemPaths.h"
 #include "netconfig/platform/memory/AdapterProvider.h"
 
 #include <string>
@@ -7,11 +8,10 @@
 namespace norvane::platform::linux_backend {
 
 // The kernel's network interfaces as the two network classes, read afresh at
-// every query. Changing the configuration is not offered yet: the methods
-// fail with the service's not-supported code.
+// every query; the configuration methods change the interface for real.
 class LinuxNetwork : public memory::AdapterProvider {
 public:
-    explicit LinuxNetwork(std::string resolvConf = "/etc/resolv.conf");
+    explicit LinuxNetwork(SystemPaths paths = {});
 
 protected:
     std::vector<memory::AdapterRecord> readAdapters() override;
@@ -20,7 +20,7 @@ protected:
                                                     const memory::MemoryObject* in) override;
 
 private:
-    std::string resolvConf_;
+    SystemPaths paths_;
 };
 
 } // namespace norvane::platform::linux_backend

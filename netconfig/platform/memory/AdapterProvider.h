@@ -20,6 +20,9 @@ public:
     std::vector<std::shared_ptr<MemoryObject>> instances(const ClassDefinition& cls) override;
     void checkOperation(const std::string& /*operation*/) override {}
 
+    // The adapters as they are now, as both classes and the IP helper see them.
+    std::vector<AdapterRecord> adapters() { return readAdapters(); }
+
 protected:
     // The adapters as they are now.
     virtual std::vector<AdapterRecord> readAdapters() = 0;

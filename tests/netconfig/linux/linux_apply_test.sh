@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# Applies profiles for real inside two throwaway network namespaces joined by
+# a veth pair: NS holds the interface Norvane changes (nvtest-a), NS-srv the
+# other end (nvtest-b), where dnsmasq serves DHCP for the dhcp case. Only
+# addresses of 198.18.0.0/15; no other link, so no traffic leaves them.
+#   linux_apply_test.sh <linux_apply_tests binary> static|dhcp|refusals|unprivileged
+# Exits 77 (skipped) when not root or without network namespaces.
+set -u
+binary=$1
+case=$2
+skipped=77
+
+[ "$(id -u)" = 0 ] || { echo "skipped: needs root"; exit $skipped; }
+command -v ip >/dev/null || { echo "skipped: no ip command"; exit $skipped; }
+
+ns="norvane-$case-$$"
+srv="$ns-srv"
+state=$(mktemp -d)
+cleanup() {
+    for n in "$ns" "$srv"; do
+        pids=$(ip netns pids "$n" 2>/dev/null)
+        [ -n "$pids" ] && kill $pids 2>/dev/null
+        ip netns delete "$n" 2>/dev/null
+    done
+    rm -rf "/etc/netns/$ns" "$state"
+}
+trap cleanup EXIT
+ip netns add "$ns" 2>/dev/null || { echo "skipped: ip netns unavailable"; exit $skipped; }
+ip netns add "$srv" || exit 1
+
+fail() { echo "FAILED: $*"; exit 1; }
+run() { "$@" || fail "$*"; }
+run ip -n "$ns" link add nvtest-a type veth peer name nvtest-b netns "$srv"
+run ip -n "$ns" link set lo up
+run ip -n "$ns" link set nvtest-a up
+run ip -n "$srv" link set nvtest-b up
+run ip -n "$ns" addr add 198.18.0.2/24 dev nvtest-a
+run ip -n "$ns" route add default via 198.18.0.1 dev nvtest-a
+
+# ip netns exec mounts this file over /etc/resolv.conf inside the namespace.
+mkdir -p "/etc/netns/$ns"
+original=$'# resolver of the test namespace\nsearch norvane.test\nnameserver 198.18.0.1\noptions edns0\n'
+printf '%s' "$original" >"/etc/netns/$ns/resolv.conf"
+
+in_ns() {
+    NORVANE_TEST_INTERFACE=nvtest-a NORVANE_TEST_STATE="$state" ip netns exec "$ns" "$@"
+}
+step() { in_ns "$binary" --gtest_brief=1 --gtest_filter="$1" || fail "$1"; }
+addresses() { ip -n "$ns" -4 -o addr show dev nvtest-a | awk '{ print $4 }' | sort | tr '\n' ' '; }
+default_route() { ip -n "$ns" -4 route show default | tr -s ' ' | sed 's/ $//'; }
+resolver() { cat "/etc/netns/$ns/resolv.conf"; }
+expect() { # what, actual, expected
+    [ "$2" = "$3" ] || fail "$1: got [$2], expected [$3]"
+    echo "ok: $1: $2"
+}
+
+case $case in
+static)
+    step Namespace.StaticProfileApplies
+    expect addresses "$(addresses)" "198.18.1.10/24 "
+    expect route "$(default_route)" "default via 198.18.1.1 dev nvtest-a proto static"
+    expect resolv.conf "$(resolver)" "$(printf '# resolver of the test namespace\nsearch norvane.test\nnameserver 198.18.1.53\nnameserver 198.18.1.54\noptions edns0')"
+    step Namespace.AnotherStaticProfileReplacesTheFirst
+    expect addresses "$(addresses)" "198.18.3.20/16 "
+    expect route "$(default_route)" "default via 198.18.3.1 dev nvtest-a proto static"
+    expect resolv.conf "$(resolver)" "$(printf '# resolver of the test namespace\nsearch norvane.test\nnameserver 198.18.3.53\noptions edns0')"
+    step Namespace.DnsBackToAutomatic
+    expect resolv.conf "$(resolver)" "${original%$'\n'}"
+    ;;
+dhcp)
+    command -v dnsmasq >/dev/null || { echo "skipped: no dnsmasq"; exit $skipped; }
+    run ip -n "$srv" addr add 198.18.2.1/24 dev nvtest-b
+    ip netns exec "$srv" dnsmasq --conf-file=/dev/null --keep-in-foreground --port=0 \
+        --interface=nvtest-b --bind-interfaces --user=root --group=root \
+        --dhcp-range=198.18.2.100,198.18.2.150,255.255.255.0,1h \
+        --dhcp-option=option:router,198.18.2.1 --dhcp-option=option:dns-server,198.18.2.53 \
+        --dhcp-leasefile="$state/dnsmasq.leases" --pid-file="$state/dnsmasq.pid" &
+    step Namespace.DhcpProfileGetsItsAddress
+    got=$(addresses)
+    [[ $got =~ ^198\.18\.2\.1[0-5][0-9]/24\ $ ]] || fail "addresses: got [$got], expected one lease of 198.18.2.100-150"
+    echo "ok: addresses: $got"
+    expect route "$(default_route | cut -d' ' -f1-5)" "default via 198.18.2.1 dev nvtest-a"
+    grep -qx 'nameserver 198.18.2.53' "/etc/netns/$ns/resolv.conf" || fail "resolv.conf: $(resolver)"
+    echo "ok: resolv.conf names the DHCP server's DNS"
+    ;;
+refusals)
+    step 'Namespace/Refused.*:Namespace.Refused*:Namespace.AManaged*:Namespace.AVanished*:Namespace.DhcpNaming*'
+    expect addresses "$(addresses)" "198.18.0.2/24 "
+    expect resolv.conf "$(resolver)" "${original%$'\n'}"
+    ;;
+unprivileged)
+    command -v setpriv >/dev/null || { echo "skipped: no setpriv"; exit $skipped; }
+    in_ns setpriv --reuid=65534 --regid=65534 --clear-groups "$binary" --gtest_brief=1 \
+        --gtest_filter=Namespace.UnprivilegedChangesAreDenied || fail "unprivileged run"
+    expect addresses "$(addresses)" "198.18.0.2/24 "
+    expect route "$(default_route)" "default via 198.18.0.1 dev nvtest-a"
+    expect resolv.conf "$(resolver)" "${original%$'\n'}"
+    ;;
+*)
+    fail "unknown case $case"
+    ;;
+esac
