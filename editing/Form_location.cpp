@@ -1,5 +1,6 @@
 #include "Form_location.h"
 
+#include "app/CommandGuard.h"
 #include "app/ErrorDisplay.h"
 #include "app/Form_main.h"
 #include "app/TranslateComponent.h"
@@ -20,6 +21,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <exception>
+#include <utility>
 
 TForm_location* Form_location = nullptr;
 
@@ -31,34 +33,18 @@ QString text(const norvane::TField& field) {
     return QString::fromStdString(field.AsString());
 }
 
-// Runs a handler that a control's signal starts: a failure ends the handler
-// and is shown, rather than unwinding through the toolkit.
-template <typename Handler> auto shown(Handler handler) {
-    return [handler](auto&&...) {
-        try {
-            handler();
-        } catch (const std::exception& failure) {
-            norvane::ui::ShowException(failure);
-        }
-    };
-}
-
 // A choice's handler runs only when the choice becomes selected.
 template <typename Handler> auto whenSelected(Handler handler) {
-    return [handler](bool checked) {
-        if (!checked)
-            return;
-        try {
-            handler();
-        } catch (const std::exception& failure) {
-            norvane::ui::ShowException(failure);
-        }
+    return [run = norvane::ui::guarded(std::move(handler))](bool checked) {
+        if (checked)
+            run();
     };
 }
 
 // The main window rebuilds its list and tray menu from the table.
 void refreshProfileList() {
-    // INTERIM
+    if (Form_main)
+        Form_main->RefreshProfileList();
 }
 
 } // namespace
@@ -78,9 +64,10 @@ void TForm_location::FormCreate() {
 }
 
 void TForm_location::bindHandlers() {
-    connect(SpeedButton1, &QToolButton::clicked, this, shown([this] { SpeedButton1Click(); }));
-    connect(BitBtn1, &QPushButton::clicked, this, shown([this] { BitBtn1Click(); }));
-    connect(BitBtn2, &QPushButton::clicked, this, shown([this] { BitBtn2Click(); }));
+    using norvane::ui::guarded;
+    connect(SpeedButton1, &QToolButton::clicked, this, guarded([this] { SpeedButton1Click(); }));
+    connect(BitBtn1, &QPushButton::clicked, this, guarded([this] { BitBtn1Click(); }));
+    connect(BitBtn2, &QPushButton::clicked, this, guarded([this] { BitBtn2Click(); }));
     connect(RadioButton_dhcp, &QRadioButton::toggled, this,
             whenSelected([this] { RadioButton_dhcpClick(); }));
     connect(RadioButton_static, &QRadioButton::toggled, this,

@@ -16,7 +16,6 @@ class TIconComboBox;
 
 namespace norvane {
 class TListConnexion;
-class TWmiQuery;
 } // namespace norvane
 
 // The profile editor: a modal dialog that edits the profile table's current
@@ -94,7 +93,6 @@ private:
     void selectInterface(const QString& connectionName);
     void loadRow();
     void saveRow();
-    norvane::TWmiQuery& configurations() const;
     void loadConnections();
 
     std::unique_ptr<norvane::TListConnexion> connexions_;

@@ -1,13 +1,16 @@
-// The interface list: the adapters the management service reports now.
+// The adapters the editor offers: the Ethernet adapters the management
+// service reports at each refresh, and the IP helper's connections, read once.
 #include "Form_location.h"
-#include "editing/InterimInventory.h"
+#include "netconfig/IPHLPAPI.h"
+#include "store/database.h"
 
 #include <QComboBox>
 
 void TForm_location::FillInterfaceList() {
     ComboBox_interface->clear();
     Values.clear();
-    norvane::TWmiQuery& query = configurations();
+    norvane::TWmiQuery& query = datamod->wqConfigurations;
+    // Run anew each time: adapters come and go while the program runs.
     query.Close();
     query.Open();
     for (query.First(); !query.Eof(); query.Next()) {
@@ -20,11 +23,8 @@ void TForm_location::FillInterfaceList() {
     }
 }
 
-norvane::TWmiQuery& TForm_location::configurations() const {
-    return *norvane::interimConfigurations;
-}
-
 void TForm_location::loadConnections() {
     connexions_ = std::make_unique<norvane::TListConnexion>();
-    norvane::LoadConnections(*connexions_);
+    if (norvane::platform::IIpHelper* helper = datamod->Platform().ipHelper.get())
+        norvane::LoadConnections(*helper, *connexions_);
 }

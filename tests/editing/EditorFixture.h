@@ -1,9 +1,12 @@
 #pragma once
 
-#include "InterimQuery.h"
 #include "app/MessageBoxes.h"
 #include "editing/Form_location.h"
 #include "editing/UEditIPAddr.h"
+#include "netconfig/ListConnexion.h"
+#include "netconfig/platform/memory/MemoryIpHelper.h"
+#include "netconfig/platform/memory/MemoryManagementService.h"
+#include "netconfig/platform/simulated/SimulatedMachine.h"
 #include "store/database.h"
 
 #include <QComboBox>
@@ -84,15 +87,20 @@ protected:
     }
 
     void openData() {
-        openInterimQuery((dir_ / "machine.json").string(), (dir_ / "journal.jsonl").string());
-        datamod = new Tdatamod;
+        auto machine = std::make_shared<platform::simulated::SimulatedMachine>(
+            (dir_ / "machine.json").string(), (dir_ / "journal.jsonl").string());
+        platform::Platform platform;
+        platform.managementService =
+            std::make_unique<platform::memory::MemoryManagementService>(machine);
+        platform.ipHelper = std::make_unique<platform::memory::MemoryIpHelper>(
+            machine, platform::memory::MemoryIpHelper::Naming::SettingId);
+        datamod = new Tdatamod(std::move(platform));
         datamod->profils.Open();
     }
 
     void closeData() {
         delete datamod;
         datamod = nullptr;
-        closeInterimQuery();
     }
 
     void writeProfiles(const std::vector<std::string>& rows) {
@@ -109,8 +117,12 @@ protected:
     // The dialog as start-up creates it, with as many IP-helper connections.
     TForm_location& editor(int connections = 0) {
         if (!Form_location) {
-            setInterimConnectionCount(connections);
             Form_location = new TForm_location;
+            // Whatever the simulated helper lists, the test decides how many.
+            TListConnexion& list = Form_location->Connections();
+            list.Clear();
+            for (int i = 0; i < connections; ++i)
+                list.Add(std::make_unique<TConnexion>());
         }
         return *Form_location;
     }
