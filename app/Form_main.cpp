@@ -408,6 +408,11 @@ void TForm_main::selectItemAt(int position) {
     lv->setCurrentItem(item);
 }
 
+void TForm_main::locateProfileConnection() {
+    datamod->wqConfigurations.Locate(
+        "Index", norvane::platform::Variant(datamod->profilsCONNEXION.AsString()));
+}
+
 bool TForm_main::busy() const {
     return Form_activate && Form_activate->isActivating();
 }
@@ -421,7 +426,9 @@ void TForm_main::SetDataActive(bool active) {
         table.Open();
     else
         table.Close();
-    // The management-service connection and the adapter queries follow here.
+    datamod->WmiConnection1.SetConnected(active);
+    datamod->wqConfigurations.SetActive(active);
+    datamod->WmiAdapters.SetActive(active);
 }
 
 void TForm_main::RefreshProfileList() {
@@ -465,7 +472,7 @@ void TForm_main::lvSelectItem() {
     if (selected.isEmpty())
         return;
     datamod->profils.Locate("nom_prof", selected.first()->text().toStdString());
-    // The adapter query follows the profile's CONNEXION here.
+    locateProfileConnection();
 
     // Booleans are compared as values: their display texts follow the language.
     if (datamod->profilsDHCP.AsBoolean()) {
@@ -563,7 +570,7 @@ void TForm_main::MenuTrayProfilClick(QAction* entry) {
         return;
     if (!datamod->profils.Locate("id_prof", entry->data().toInt()))
         return;
-    // The adapter query follows the profile's CONNEXION here.
+    locateProfileConnection();
     Form_activate->ActivateCurrentProfile();
 }
 
@@ -584,8 +591,10 @@ void TForm_main::languageCommand(const std::string& code) {
     if (busy())
         return;
     const int position = selectedPosition();
-    norvane::ui::ChangeLanguage(
-        code, norvane::ui::ProgramLanguageSteps([this](bool active) { SetDataActive(active); }));
+    auto steps = norvane::ui::ProgramLanguageSteps([this](bool active) { SetDataActive(active); });
+    if (!settingsPath_.empty())
+        steps.settingsPath = settingsPath_;
+    norvane::ui::ChangeLanguage(code, steps);
     // Reopening the data leaves the table on its first row; the selected
     // profile becomes current again so the details pane and the list agree.
     selectItemAt(position);

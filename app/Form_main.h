@@ -38,6 +38,9 @@ public:
     void SetDataActive(bool active);
 
     void setUrlOpener(std::unique_ptr<TUrlOpener> opener);
+    // Where the language commands store the language; the program's own
+    // settings file unless set (tests keep theirs in a directory of their own).
+    void setSettingsPath(std::string path) { settingsPath_ = std::move(path); }
 
     // Command handlers, named after the control and event that run them.
     void Group1Items0Click(); // New
@@ -109,10 +112,13 @@ private:
     void refreshDetails();
     void selectItemAt(int position);
     int selectedPosition() const;
+    // Places the adapter list on the current profile's connection.
+    void locateProfileConnection();
     bool busy() const;
     void languageCommand(const std::string& code);
 
     std::unique_ptr<TUrlOpener> urlOpener_;
+    std::string settingsPath_;
     bool placed_ = false;
     norvane::Tdatamod* detailsSource_ = nullptr;
     int detailsSubscription_ = 0;

@@ -25,19 +25,29 @@ const char kProfileDef[] =
     "ID_PROF:%,NOM_PROF:$50,CARTE_RESEAU:$254,CONNEXION:$200,ADRESSE_IP:$50,MASK_RESEAU:$50,"
     "PASSRELLE_RESEAU:$50,DNS1:$50,DNS2:$50,DHCP:!,DNS_AUTO:!,IMAGE:%,ACTIVE:$1";
 
-// A directory of our own for the whole run; in memory when the system has one,
-// because every save syncs to disk.
-const fs::path& WorkDirectory() {
-    static const fs::path directory = [] {
+// A directory of this process's own, in memory when the system has one because
+// every save syncs to disk. It exists only while one input runs, so a finished
+// run leaves nothing behind.
+class WorkDirectory {
+public:
+    WorkDirectory() {
         const fs::path base =
             fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string pattern = (base / "csv-fuzz-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            std::abort();
-        return fs::path(pattern);
-    }();
-    return directory;
-}
+        path_ = base / ("csv-fuzz-" + std::to_string(::getpid()));
+        fs::create_directories(path_);
+    }
+    ~WorkDirectory() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    WorkDirectory(const WorkDirectory&) = delete;
+    WorkDirectory& operator=(const WorkDirectory&) = delete;
+
+    fs::path operator/(const char* name) const { return path_ / name; }
+
+private:
+    fs::path path_;
+};
 
 void Configure(TCsvDataSet& table, const fs::path& file, bool backslashes) {
     table.SetFileName(file.string());
@@ -73,8 +83,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string newName = input.ConsumeRandomLengthString(80);
     const std::string contents = input.ConsumeRemainingBytesAsString();
 
-    const fs::path file = WorkDirectory() / "profils.csv";
-    const fs::path saved = WorkDirectory() / "saved.csv";
+    const WorkDirectory directory;
+    const fs::path file = directory / "profils.csv";
+    const fs::path saved = directory / "saved.csv";
     {
         std::ofstream out(file, std::ios::binary | std::ios::trunc);
         out << contents;
@@ -102,8 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::vector<std::string> shown = Snapshot(table);
 
-    // Saved elsewhere, so the next input starts from its own bytes.
-    fs::remove(saved);
+    // Saved through a symbolic link, which the save must follow.
     fs::rename(file, saved);
     fs::create_symlink(saved, file);
     table.SetChanged(true);

@@ -4,6 +4,7 @@
 #include "app/Form_main.h"
 #include "app/MessageBoxes.h"
 #include "app/UrlOpener.h"
+#include "app/i18n/Translation.h"
 #include "common/Errors.h"
 #include "editing/Form_location.h"
 #include "store/database.h"
@@ -29,6 +30,17 @@ namespace {
 
 const char* const header = "ID_PROF,NOM_PROF,CARTE_RESEAU,CONNEXION,ADRESSE_IP,MASK_RESEAU,"
                            "PASSRELLE_RESEAU,DNS1,DNS2,DHCP,DNS_AUTO,IMAGE,ACTIVE";
+
+// The two connections of the worked example's profiles.
+const char* const machine = R"({
+  "adapters": [
+    {"Index": 1, "NetConnectionID": "Local Area Connection", "AdapterType": "Ethernet 802.3",
+     "Description": "Carte 1", "IPEnabled": true, "DHCPEnabled": false,
+     "IPAddress": ["192.168.1.20"], "IPSubnet": ["255.255.255.0"]},
+    {"Index": 7, "NetConnectionID": "Wireless Network Connection", "AdapterType": "Ethernet 802.3",
+     "Description": "Carte 2", "IPEnabled": true, "DHCPEnabled": true}
+  ]
+})";
 
 class RecordingUrlOpener : public TUrlOpener {
 public:
@@ -73,7 +85,11 @@ protected:
         for (const std::string& row : rows)
             file << row << "\r\n";
         file.close();
+        std::ofstream(directory_ / "machine.json") << machine;
         fs::current_path(directory_);
+        setenv("NORVANE_PLATFORM", "simulated", 1);
+        setenv("NORVANE_SIMULATION", (directory_ / "machine.json").c_str(), 1);
+        setenv("NORVANE_JOURNAL", (directory_ / "journal.jsonl").c_str(), 1);
 
         Form_main = new TForm_main;
         datamod = new norvane::Tdatamod;
@@ -81,6 +97,7 @@ protected:
         Form_activate = new TForm_activate;
         Form_apropos = new TForm_apropos;
         Form_main->setUrlOpener(std::make_unique<RecordingUrlOpener>(opened_));
+        Form_main->setSettingsPath((directory_ / "norvane.ini").string());
         Form_activate->setActivation([this] { ++activations_; });
         norvane::ui::setMessageResponder([this](const MessageRequest& request) {
             questions_.push_back(request);
@@ -356,6 +373,31 @@ TEST_F(MainWindow, DoubleClickOnAnEmptyPartModifiesTheSelectedProfile) {
     EXPECT_EQ(selectedRow(), 1);
     EXPECT_EQ(field("ID_PROF"), "2");
     EXPECT_EQ(Form_main->DBText3->text(), QStringLiteral("IP Automatique (DHCP)"));
+}
+
+TEST_F(MainWindow, SelectionFollowsTheProfilesConnection) {
+    start({bureau, maison});
+    list()->setCurrentRow(1);
+    EXPECT_EQ(datamod->wqConfigurations.FieldByName("Index").AsString(), "7");
+    list()->setCurrentRow(0);
+    EXPECT_EQ(datamod->wqConfigurations.FieldByName("Index").AsString(), "1");
+}
+
+// Reopening the data leaves the table on its first row; the selected profile
+// is made current again.
+TEST_F(MainWindow, LanguageCommandKeepsTheSelectedProfileCurrent) {
+    start({bureau, maison});
+    list()->setCurrentRow(1);
+    const std::string language = norvane::i18n::CurrentLanguage();
+    Form_main->Image4Click();
+    norvane::i18n::SelectLanguage(language);
+    EXPECT_TRUE(datamod->profils.IsActive());
+    EXPECT_EQ(selectedRow(), 1);
+    EXPECT_EQ(field("ID_PROF"), "2");
+    EXPECT_EQ(Form_main->DBText3->text(), QStringLiteral("IP Automatique (DHCP)"));
+    std::ifstream settings(directory_ / "norvane.ini");
+    const std::string stored((std::istreambuf_iterator<char>(settings)), {});
+    EXPECT_NE(stored.find("Language=en"), std::string::npos) << stored;
 }
 
 TEST_F(MainWindow, LinkOpensTheMakersPage) {
