@@ -1,9 +1,20 @@
 #include "ProfileActivation.h"
 
+#include "app/Form_main.h"
+#include "app/QtActivationHost.h"
+#include "common/Errors.h"
+#include "netconfig/activate.h"
+#include "store/database.h"
+
 namespace norvane::ui {
 
-// The network layer's activation is not in the build yet; until it is, the
-// command shows its window and changes nothing.
-void activateCurrentProfile() {}
+void activateCurrentProfile() {
+    NORVANE_ASSERT(datamod != nullptr, "The data module does not exist");
+    TQtActivationHost host([] {
+        if (Form_main != nullptr)
+            Form_main->RefreshProfileList();
+    });
+    TProfileActivation(*datamod, host).ActivateCurrentProfile();
+}
 
 } // namespace norvane::ui

@@ -68,10 +68,17 @@ int runSimulated(const NetshCommand& command, const std::vector<std::string>& ar
 int runLinux(const NetshCommand& command) {
     if (::if_nametoindex(command.connection.c_str()) == 0)
         return fail("unknown connection \"" + command.connection + "\"");
-    if (command.setting == NetshCommand::Setting::Address)
-        norvane::platform::linux_backend::SetAddressByDhcp(command.connection);
-    else
+    using norvane::platform::linux_backend::DhcpAddress;
+    if (command.setting == NetshCommand::Setting::Dns) {
         norvane::platform::linux_backend::SetDnsByDhcp(command.connection);
+        return 0;
+    }
+    // Like an adapter set to DHCP, the connection goes on asking for a
+    // lease; the change itself is done.
+    if (norvane::platform::linux_backend::SetAddressByDhcp(command.connection) ==
+        DhcpAddress::StillAsking)
+        std::cerr << "netsh: no DHCP server has answered on \"" << command.connection
+                  << "\" yet; the DHCP client goes on asking\n";
     return 0;
 }
 

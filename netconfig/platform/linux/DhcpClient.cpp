@@ -25,7 +25,8 @@ bool isAlive(pid_t pid) {
 DhcpClient::DhcpClient(const SystemState& system, std::string interfaceName)
     : system_(system), interface_(std::move(interfaceName)),
       pidFile_(system.stateFile("dhcp-" + interface_ + ".pid")),
-      leaseFile_(system.stateFile("dhcp-" + interface_ + ".leases")) {}
+      leaseFile_(system.stateFile("dhcp-" + interface_ + ".leases")),
+      clientFile_(system.stateFile("dhcp-" + interface_ + ".client")) {}
 
 std::optional<DhcpClient::Program> DhcpClient::find() const {
     for (const char* name : Clients)
@@ -40,13 +41,14 @@ std::optional<std::string> DhcpClient::installed() const {
 }
 
 std::vector<std::string> DhcpClient::command(const Program& program) const {
-    // Each tries for a bounded time, exits non-zero without a lease, and
-    // otherwise goes to the background to renew it.
+    // Each goes to the background within seconds, lease or not, and goes on
+    // asking and renewing there; the caller watches for the address.
     if (program.name == "dhclient")
-        return {program.path, "-4", "-1", "-pf", pidFile_, "-lf", leaseFile_, interface_};
+        return {program.path, "-4", "-nw", "-pf", pidFile_, "-lf", leaseFile_, interface_};
     if (program.name == "udhcpc")
-        return {program.path, "-i", interface_, "-n", "-t", "5", "-T", "2", "-p", pidFile_};
-    return {program.path, "-4", "-w", "-t", "30", interface_};
+        return {program.path, "-i", interface_, "-b", "-t", "3",
+                "-T",         "2",  "-A",       "3",  "-p", pidFile_};
+    return {program.path, "-4", "-b", interface_};
 }
 
 int DhcpClient::start() {
@@ -55,10 +57,17 @@ int DhcpClient::start() {
         throw std::system_error(std::make_error_code(std::errc::no_such_file_or_directory),
                                 "DHCP client");
     stop();
+    WriteTextFile(clientFile_, program->path);
     return RunProgram(command(*program));
 }
 
 void DhcpClient::stop() {
+    const auto client = ReadTextFile(clientFile_);
+    std::remove(clientFile_.c_str());
+    if (client && client->ends_with("/dhcpcd")) {
+        RunProgram({*client, "-4", "-x", interface_});
+        return;
+    }
     const auto text = ReadTextFile(pidFile_);
     if (!text)
         return;

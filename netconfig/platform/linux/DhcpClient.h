@@ -18,9 +18,9 @@ public:
     // The client's name, or nothing when none is installed.
     std::optional<std::string> installed() const;
 
-    // Gets a lease and leaves the client running; returns the client's exit
-    // code (0 once a lease is bound). Raises std::system_error when no
-    // client can be started.
+    // Starts the client, which stays in the background to get and renew the
+    // lease; returns its exit code (0 once it runs in the background).
+    // Raises std::system_error when no client can be started.
     int start();
 
     // Stops the client that start() left running for this interface, if any.
@@ -38,6 +38,8 @@ private:
     std::string interface_;
     std::string pidFile_;
     std::string leaseFile_;
+    // Which client start() left running (dhcpcd keeps its own pid file).
+    std::string clientFile_;
 };
 
 } // namespace norvane::platform::linux_backend

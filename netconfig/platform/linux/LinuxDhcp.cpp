@@ -7,13 +7,18 @@
 #include "netconfig/platform/linux/ResolvedDns.h"
 #include "netconfig/platform/linux/SystemState.h"
 
-#include <filesystem>
+#include <chrono>
 #include <netlink/errno.h>
 #include <system_error>
+#include <thread>
 
 namespace norvane::platform::linux_backend {
 
 namespace {
+
+// How long a DHCP change waits for the lease before it lets the client go on
+// in the background.
+constexpr std::chrono::seconds LeaseWait{10};
 
 [[noreturn]] void accessDenied(const std::string& name) {
     throw Exception("Access denied: changing the network interface " + name +
@@ -55,7 +60,8 @@ template <typename Change> void reported(const std::string& name, Change&& chang
 
 } // namespace
 
-void SetAddressByDhcp(const std::string& interfaceName, const SystemPaths& paths) {
+DhcpAddress SetAddressByDhcp(const std::string& interfaceName, const SystemPaths& paths) {
+    DhcpAddress result = DhcpAddress::StillAsking;
     reported(interfaceName, [&] {
         const SystemState system(paths);
         NetlinkWriter netlink;
@@ -72,9 +78,18 @@ void SetAddressByDhcp(const std::string& interfaceName, const SystemPaths& paths
         netlink.removeAddresses(index);
         const int status = client.start();
         if (status != 0)
-            throw Exception("The DHCP client " + *program + " got no address for " + interfaceName +
+            throw Exception("The DHCP client " + *program + " could not start on " + interfaceName +
                             " (exit code " + std::to_string(status) + ")");
+        const auto deadline = std::chrono::steady_clock::now() + LeaseWait;
+        while (std::chrono::steady_clock::now() < deadline) {
+            if (!netlink.addresses(index).empty()) {
+                result = DhcpAddress::Bound;
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
     });
+    return result;
 }
 
 void SetDnsByDhcp(const std::string& interfaceName, const SystemPaths& paths) {

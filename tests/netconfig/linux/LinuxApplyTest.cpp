@@ -1,22 +1,28 @@
 // Runs inside the network namespace that linux_apply_test.sh makes, as root
 // or as nobody; the script checks the namespace with ip afterwards. The
-// interface to change is NORVANE_TEST_INTERFACE, our state goes to
-// NORVANE_TEST_STATE.
+// interface to change is NORVANE_TEST_INTERFACE. Our state goes where the
+// program keeps it, so that the companion netsh shares it; the script
+// removes this namespace's part afterwards.
 #include "netconfig/WmiConnection.h"
 #include "netconfig/WmiException.h"
 #include "netconfig/WmiLateBound.h"
 #include "netconfig/WmiMethod.h"
 #include "netconfig/WmiQuery.h"
+#include "netconfig/activate.h"
+#include "netconfig/platform/Platform.h"
 #include "netconfig/platform/linux/LinuxDhcp.h"
 #include "netconfig/platform/linux/LinuxNetwork.h"
 #include "netconfig/platform/linux/NetlinkWriter.h"
 #include "netconfig/platform/memory/MemoryManagementService.h"
+#include "store/database.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <net/if.h>
+#include <unistd.h>
 
 namespace norvane {
 namespace {
@@ -37,7 +43,6 @@ protected:
         interface_ = environment("NORVANE_TEST_INTERFACE");
         if (interface_.empty())
             GTEST_SKIP() << "runs only inside the namespace of linux_apply_test.sh";
-        paths_.stateDirectory = environment("NORVANE_TEST_STATE");
         open(paths_);
     }
 
@@ -173,7 +178,7 @@ TEST_F(Namespace, RefusedDnsServersLeaveTheResolverFileAlone) {
 
 TEST_F(Namespace, AManagedInterfaceIsRefusedNamingItsManager) {
     // A NetworkManager of this namespace, as /proc and /run would show it.
-    const auto fake = std::filesystem::path(paths_.stateDirectory) / "fake";
+    const auto fake = std::filesystem::path(environment("NORVANE_TEST_SCRATCH")) / "fake";
     std::filesystem::create_directories(fake / "proc/77");
     std::filesystem::create_directory_symlink("/proc/self", fake / "proc/self");
     std::ofstream(fake / "proc/77/comm") << "NetworkManager\n";
@@ -218,9 +223,11 @@ TEST_F(Namespace, AVanishedInterfaceIsNotFound) {
 TEST_F(Namespace, DhcpNamingAMissingInterfaceSaysSo) {
     using platform::linux_backend::SetAddressByDhcp;
     using platform::linux_backend::SetDnsByDhcp;
-    for (const auto& change : {SetAddressByDhcp, SetDnsByDhcp}) {
+    const std::function<void()> changes[] = {[&] { SetAddressByDhcp("nvmissing0", paths_); },
+                                             [&] { SetDnsByDhcp("nvmissing0", paths_); }};
+    for (const auto& change : changes) {
         try {
-            change("nvmissing0", paths_);
+            change();
             FAIL() << "no failure";
         } catch (const Exception& e) {
             EXPECT_STREQ(e.what(), "There is no network interface named \"nvmissing0\"");
@@ -249,8 +256,119 @@ TEST_F(Namespace, UnprivilegedChangesAreDenied) {
 
 // The DHCP case: the script serves DHCP on the other end of the pair.
 TEST_F(Namespace, DhcpProfileGetsItsAddress) {
-    platform::linux_backend::SetAddressByDhcp(interface_, paths_);
+    EXPECT_EQ(platform::linux_backend::SetAddressByDhcp(interface_, paths_),
+              platform::linux_backend::DhcpAddress::Bound);
     platform::linux_backend::SetDnsByDhcp(interface_, paths_);
+}
+
+// What the windows would do, without windows.
+class QuietHost : public IActivationHost {
+public:
+    TCursor Cursor() const override { return cursor_; }
+    void SetCursor(TCursor cursor) override { cursor_ = cursor; }
+    void ProcessMessages() override {}
+    void RefreshProfileList() override {}
+
+private:
+    TCursor cursor_ = TCursor::Default;
+};
+
+// Profiles activated the way the program does it: the data module on the
+// platform the program picks, the companion netsh beside this executable.
+class Activation : public ::testing::Test {
+protected:
+    void SetUp() override {
+        interface_ = environment("NORVANE_TEST_INTERFACE");
+        if (interface_.empty())
+            GTEST_SKIP() << "runs only inside the namespace of linux_apply_test.sh";
+        directory_ = std::filesystem::temp_directory_path() /
+                     ("norvane-activation-" + std::to_string(getpid()));
+        std::filesystem::create_directories(directory_);
+        const std::string index = std::to_string(if_nametoindex(interface_.c_str()));
+        const std::string lan = interface_ + "," + index;
+        std::ofstream(directory_ / "profils.csv", std::ios::binary)
+            << "ID_PROF,NOM_PROF,CARTE_RESEAU,CONNEXION,ADRESSE_IP,MASK_RESEAU,"
+               "PASSRELLE_RESEAU,DNS1,DNS2,DHCP,DNS_AUTO,IMAGE,ACTIVE\r\n"
+            << "1,Bureau," << lan << ",198.18.1.10,255.255.255.0,198.18.1.1,198.18.1.53,"
+            << "198.18.1.54,0,0,0,0\r\n"
+            << "2,Maison," << lan << ",,,,,,1,1,1,0\r\n"
+            << "3,Absente,nvmissing0,9999,,,,,,1,1,2,0\r\n"
+            << "4,Labo," << lan << ",198.18.4.10,255.255.255.0,,,,0,1,3,0\r\n"
+            << "5,Annexe," << lan << ",198.18.3.20,255.255.0.0,198.18.3.1,198.18.3.53,,0,0,4,0\r\n";
+        module_ = std::make_unique<Tdatamod>(platform::CreatePlatform());
+        module_->profils.SetFileName((directory_ / "profils.csv").string());
+        module_->profils.Open();
+        module_->WmiConnection1.Open();
+        module_->wqConfigurations.Open();
+        module_->WmiAdapters.Open();
+    }
+    void TearDown() override {
+        module_.reset();
+        std::filesystem::remove_all(directory_);
+    }
+
+    void activate(std::int32_t id) {
+        ASSERT_TRUE(module_->profils.Locate("id_prof", id));
+        TProfileActivation(*module_, host_).ActivateCurrentProfile();
+    }
+    std::string activationFailure(std::int32_t id) {
+        try {
+            activate(id);
+        } catch (const Exception& e) {
+            return e.what();
+        }
+        return "no failure";
+    }
+    std::string active(std::int32_t id) {
+        EXPECT_TRUE(module_->profils.Locate("id_prof", id));
+        return module_->profilsACTIVE.AsString();
+    }
+
+    std::string interface_;
+    std::filesystem::path directory_;
+    QuietHost host_;
+    std::unique_ptr<Tdatamod> module_;
+};
+
+TEST_F(Activation, StaticProfile) {
+    activate(1);
+    EXPECT_EQ(active(1), "1");
+}
+
+TEST_F(Activation, AnotherStaticProfileTakesOver) {
+    activate(1);
+    activate(5);
+    EXPECT_EQ(active(5), "1");
+    EXPECT_EQ(active(1), "0");
+}
+
+// Switched to DHCP first to lose the gateway, with no DHCP server around.
+TEST_F(Activation, StaticProfileWithoutGateway) {
+    activate(4);
+    EXPECT_EQ(active(4), "1");
+}
+
+TEST_F(Activation, DhcpProfile) {
+    activate(2);
+    EXPECT_EQ(active(2), "1");
+}
+
+TEST_F(Activation, MissingInterfaceIsReported) {
+    const std::string failure = activationFailure(3);
+    EXPECT_NE(failure.find("nvmissing0"), std::string::npos) << failure;
+    EXPECT_EQ(active(3), "0");
+}
+
+TEST_F(Activation, UnprivilegedIsDenied) {
+    for (const std::int32_t id : {1, 2}) {
+        const std::string failure = activationFailure(id);
+        EXPECT_NE(failure.find(interface_), std::string::npos) << failure;
+        EXPECT_EQ(active(id), "0");
+        if (id == 1) {
+            EXPECT_NE(failure.find("EnableStatic"), std::string::npos) << failure;
+        }
+        EXPECT_NE(failure.find(id == 1 ? "91" : "netsh"), std::string::npos) << failure;
+    }
 }
 
 } // namespace

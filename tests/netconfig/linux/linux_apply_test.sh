@@ -3,11 +3,12 @@
 # a veth pair: NS holds the interface Norvane changes (nvtest-a), NS-srv the
 # other end (nvtest-b), where dnsmasq serves DHCP for the dhcp case. Only
 # addresses of 198.18.0.0/15; no other link, so no traffic leaves them.
-#   linux_apply_test.sh <linux_apply_tests binary> static|dhcp|refusals|unprivileged
+#   linux_apply_test.sh <linux_apply_tests> <netsh> static|dhcp|refusals|unprivileged
 # Exits 77 (skipped) when not root or without network namespaces.
 set -u
 binary=$1
-case=$2
+netsh=$2
+case=$3
 skipped=77
 
 [ "$(id -u)" = 0 ] || { echo "skipped: needs root"; exit $skipped; }
@@ -15,18 +16,26 @@ command -v ip >/dev/null || { echo "skipped: no ip command"; exit $skipped; }
 
 ns="norvane-$case-$$"
 srv="$ns-srv"
-state=$(mktemp -d)
+scratch=$(mktemp -d)
+ns_id=""
 cleanup() {
     for n in "$ns" "$srv"; do
         pids=$(ip netns pids "$n" 2>/dev/null)
         [ -n "$pids" ] && kill $pids 2>/dev/null
         ip netns delete "$n" 2>/dev/null
     done
-    rm -rf "/etc/netns/$ns" "$state"
+    rm -rf "/etc/netns/$ns" "$scratch"
+    rmdir /etc/netns 2>/dev/null
+    # Norvane's state for this namespace (saved resolver file, DHCP pid files).
+    if [ -n "$ns_id" ]; then
+        rm -f /run/norvane/*-net"$ns_id"
+        rmdir /run/norvane 2>/dev/null
+    fi
 }
 trap cleanup EXIT
 ip netns add "$ns" 2>/dev/null || { echo "skipped: ip netns unavailable"; exit $skipped; }
 ip netns add "$srv" || exit 1
+ns_id=$(ip netns exec "$ns" stat -L -c %i /proc/self/ns/net)
 
 fail() { echo "FAILED: $*"; exit 1; }
 run() { "$@" || fail "$*"; }
@@ -39,62 +48,98 @@ run ip -n "$ns" route add default via 198.18.0.1 dev nvtest-a
 
 # ip netns exec mounts this file over /etc/resolv.conf inside the namespace.
 mkdir -p "/etc/netns/$ns"
-original=$'# resolver of the test namespace\nsearch norvane.test\nnameserver 198.18.0.1\noptions edns0\n'
-printf '%s' "$original" >"/etc/netns/$ns/resolv.conf"
+original=$'# resolver of the test namespace\nsearch norvane.test\nnameserver 198.18.0.1\noptions edns0'
+printf '%s\n' "$original" >"/etc/netns/$ns/resolv.conf"
 
 in_ns() {
-    NORVANE_TEST_INTERFACE=nvtest-a NORVANE_TEST_STATE="$state" ip netns exec "$ns" "$@"
+    NORVANE_TEST_INTERFACE=nvtest-a NORVANE_TEST_SCRATCH="$scratch" ip netns exec "$ns" "$@"
 }
-step() { in_ns "$binary" --gtest_brief=1 --gtest_filter="$1" || fail "$1"; }
+gtest() { # runs the filtered tests, failing when the filter selects none
+    local output
+    output=$("$@" 2>&1)
+    local status=$?
+    echo "$output"
+    [ $status = 0 ] && grep -q '^\[  PASSED  \] [1-9]' <<<"$output"
+}
+step() { gtest in_ns "$binary" --gtest_brief=1 --gtest_filter="$1" || fail "$1"; }
 addresses() { ip -n "$ns" -4 -o addr show dev nvtest-a | awk '{ print $4 }' | sort | tr '\n' ' '; }
 default_route() { ip -n "$ns" -4 route show default | tr -s ' ' | sed 's/ $//'; }
 resolver() { cat "/etc/netns/$ns/resolv.conf"; }
+clients() { for p in $(ip netns pids "$ns"); do cat "/proc/$p/comm"; done | grep -c dhc; }
 expect() { # what, actual, expected
     [ "$2" = "$3" ] || fail "$1: got [$2], expected [$3]"
     echo "ok: $1: $2"
 }
+resolver_with() { # the original resolver file with these name servers
+    printf '# resolver of the test namespace\nsearch norvane.test\n'
+    printf 'nameserver %s\n' "$@"
+    printf 'options edns0'
+}
 
 case $case in
 static)
-    step Namespace.StaticProfileApplies
+    step Activation.StaticProfile
     expect addresses "$(addresses)" "198.18.1.10/24 "
     expect route "$(default_route)" "default via 198.18.1.1 dev nvtest-a proto static"
-    expect resolv.conf "$(resolver)" "$(printf '# resolver of the test namespace\nsearch norvane.test\nnameserver 198.18.1.53\nnameserver 198.18.1.54\noptions edns0')"
-    step Namespace.AnotherStaticProfileReplacesTheFirst
+    expect resolv.conf "$(resolver)" "$(resolver_with 198.18.1.53 198.18.1.54)"
+    step Activation.AnotherStaticProfileTakesOver
     expect addresses "$(addresses)" "198.18.3.20/16 "
     expect route "$(default_route)" "default via 198.18.3.1 dev nvtest-a proto static"
-    expect resolv.conf "$(resolver)" "$(printf '# resolver of the test namespace\nsearch norvane.test\nnameserver 198.18.3.53\noptions edns0')"
+    expect resolv.conf "$(resolver)" "$(resolver_with 198.18.3.53)"
     step Namespace.DnsBackToAutomatic
-    expect resolv.conf "$(resolver)" "${original%$'\n'}"
+    expect resolv.conf "$(resolver)" "$original"
     ;;
 dhcp)
     command -v dnsmasq >/dev/null || { echo "skipped: no dnsmasq"; exit $skipped; }
+    # No DHCP server yet: the connection is switched to DHCP to lose its
+    # gateway, then gets its static address.
+    step Activation.StaticProfileWithoutGateway
+    expect addresses "$(addresses)" "198.18.4.10/24 "
+    expect route "$(default_route)" ""
+    expect "DHCP clients left asking" "$(clients)" 0
+    expect resolv.conf "$(resolver)" "$original"
+
     run ip -n "$srv" addr add 198.18.2.1/24 dev nvtest-b
     ip netns exec "$srv" dnsmasq --conf-file=/dev/null --keep-in-foreground --port=0 \
         --interface=nvtest-b --bind-interfaces --user=root --group=root \
         --dhcp-range=198.18.2.100,198.18.2.150,255.255.255.0,1h \
         --dhcp-option=option:router,198.18.2.1 --dhcp-option=option:dns-server,198.18.2.53 \
-        --dhcp-leasefile="$state/dnsmasq.leases" --pid-file="$state/dnsmasq.pid" &
-    step Namespace.DhcpProfileGetsItsAddress
+        --dhcp-leasefile="$scratch/dnsmasq.leases" --pid-file="$scratch/dnsmasq.pid" &
+    step Activation.DhcpProfile
     got=$(addresses)
-    [[ $got =~ ^198\.18\.2\.1[0-5][0-9]/24\ $ ]] || fail "addresses: got [$got], expected one lease of 198.18.2.100-150"
+    [[ $got =~ ^198\.18\.2\.1[0-5][0-9]/24\ $ ]] || fail "addresses: got [$got], expected a lease of 198.18.2.100-150"
     echo "ok: addresses: $got"
     expect route "$(default_route | cut -d' ' -f1-5)" "default via 198.18.2.1 dev nvtest-a"
     grep -qx 'nameserver 198.18.2.53' "/etc/netns/$ns/resolv.conf" || fail "resolv.conf: $(resolver)"
     echo "ok: resolv.conf names the DHCP server's DNS"
+    expect "DHCP clients renewing the lease" "$(clients)" 1
+
+    # A static profile afterwards ends the lease renewals.
+    step Activation.StaticProfile
+    expect addresses "$(addresses)" "198.18.1.10/24 "
+    expect "DHCP clients renewing the lease" "$(clients)" 0
+    step Namespace.DhcpProfileGetsItsAddress
     ;;
 refusals)
-    step 'Namespace/Refused.*:Namespace.Refused*:Namespace.AManaged*:Namespace.AVanished*:Namespace.DhcpNaming*'
+    step 'Namespace/Refused.*:Namespace.Refused*:Namespace.AManaged*:Namespace.AVanished*:Namespace.DhcpNaming*:Activation.MissingInterface*'
     expect addresses "$(addresses)" "198.18.0.2/24 "
-    expect resolv.conf "$(resolver)" "${original%$'\n'}"
+    expect resolv.conf "$(resolver)" "$original"
+    message=$(in_ns "$netsh" interface ip set address "nvmissing0" source=dhcp 2>&1) &&
+        fail "netsh on a missing interface succeeded"
+    expect "netsh on a missing interface" "$message" 'netsh: unknown connection "nvmissing0"'
     ;;
 unprivileged)
     command -v setpriv >/dev/null || { echo "skipped: no setpriv"; exit $skipped; }
-    in_ns setpriv --reuid=65534 --regid=65534 --clear-groups "$binary" --gtest_brief=1 \
-        --gtest_filter=Namespace.UnprivilegedChangesAreDenied || fail "unprivileged run"
+    nobody() { in_ns setpriv --reuid=65534 --regid=65534 --clear-groups "$@"; }
+    gtest nobody "$binary" --gtest_brief=1 \
+        --gtest_filter='Namespace.UnprivilegedChangesAreDenied:Activation.UnprivilegedIsDenied' ||
+        fail "unprivileged run"
+    message=$(nobody "$netsh" interface ip set address nvtest-a source=dhcp 2>&1) &&
+        fail "netsh without rights succeeded"
+    expect "netsh without rights" "$message" "netsh: Access denied: changing the network interface nvtest-a needs root or the CAP_NET_ADMIN capability"
     expect addresses "$(addresses)" "198.18.0.2/24 "
     expect route "$(default_route)" "default via 198.18.0.1 dev nvtest-a"
-    expect resolv.conf "$(resolver)" "${original%$'\n'}"
+    expect resolv.conf "$(resolver)" "$original"
     ;;
 *)
     fail "unknown case $case"
