@@ -375,6 +375,23 @@ TEST_F(MainWindow, DoubleClickOnAnEmptyPartModifiesTheSelectedProfile) {
     EXPECT_EQ(Form_main->DBText3->text(), QStringLiteral("IP Automatique (DHCP)"));
 }
 
+TEST_F(MainWindow, TrayEntryActivatesItsProfile) {
+    start({bureau, maison});
+    std::vector<int> activated;
+    Form_activate->setActivation([&] { activated.push_back(datamod->profilsID_PROF.AsInteger()); });
+    const auto entries = Form_main->MenuTrayProfilsdisponibles->actions();
+    ASSERT_EQ(entries.size(), 2);
+    entries[1]->trigger();
+    EXPECT_EQ(activated, std::vector<int>{2});
+    EXPECT_EQ(datamod->wqConfigurations.FieldByName("Index").AsString(), "7");
+    EXPECT_FALSE(Form_activate->isVisible());
+
+    // An entry whose profile is gone does nothing.
+    entries[1]->setData(99);
+    entries[1]->trigger();
+    EXPECT_EQ(activated, std::vector<int>{2});
+}
+
 TEST_F(MainWindow, SelectionFollowsTheProfilesConnection) {
     start({bureau, maison});
     list()->setCurrentRow(1);
