@@ -314,6 +314,17 @@ TEST_F(ActivationTest, MessagesHandledMeanwhileCannotNestOrRedirectIt) {
     EXPECT_FALSE(activation->Running());
 }
 
+TEST_F(ActivationTest, AProfileDeletedMeanwhileIsNotMarkedInItsPlace) {
+    host.onMessages = [&] {
+        if (module().profils.Locate("id_prof", 2))
+            module().profils.Delete();
+    };
+    ASSERT_TRUE(module().profils.Locate("id_prof", 2));
+    EXPECT_EQ(MessageOf<Exception>([&] { activation->ActivateCurrentProfile(); }),
+              "Le profil 2 a été supprimé pendant son activation.");
+    EXPECT_EQ(activeMarks(), "01000000"); // profile 3, the active one, is second now
+}
+
 TEST_F(ActivationTest, BusyCursorWhileApplyingAndPendingMessagesBetweenSteps) {
     std::vector<TCursor> seen;
     host.onMessages = [&] { seen.push_back(host.cursor); };

@@ -25,6 +25,7 @@ cleanup() {
         ip netns delete "$n" 2>/dev/null
     done
     rm -rf "/etc/netns/$ns" "$scratch"
+    rmdir /etc/netns 2>/dev/null
     # Norvane's state for this namespace (saved resolver file, DHCP pid files).
     if [ -n "$ns_id" ]; then
         rm -f /run/norvane/*-net"$ns_id"
