@@ -3,9 +3,10 @@
 // with the code its second argument gives.
 #include <cstdlib>
 #include <fstream>
-#include <shellapi.h>
 #include <string>
 #include <windows.h>
+// shellapi.h needs windows.h first.
+#include <shellapi.h>
 
 namespace {
 
