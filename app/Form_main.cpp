@@ -343,6 +343,15 @@ void TForm_main::bindCommands() {
     connect(Image3, &TClickableLabel::clicked, this, guarded([this] { Image3Click(); }));
     connect(Image4, &TClickableLabel::clicked, this, guarded([this] { Image4Click(); }));
     connect(OuvrirNorvane1, &QAction::triggered, this, [this] { show(); });
+    // One connection for the whole submenu: its entries are rebuilt with every
+    // refresh and there may be many.
+    connect(MenuTrayProfilsdisponibles, &QMenu::triggered, this, [this](QAction* entry) {
+        try {
+            MenuTrayProfilClick(entry);
+        } catch (const std::exception& failure) {
+            norvane::ui::ShowException(failure);
+        }
+    });
     connect(MenuTrayQuitter, &QAction::triggered, this, guarded([this] { Group1Items4Click(); }));
 }
 
@@ -452,16 +461,17 @@ void TForm_main::RefreshProfileList() {
 
     table.First();
     MenuTrayProfilsdisponibles->clear();
+    QList<QAction*> entries;
     while (!table.Eof()) {
-        QAction* entry = MenuTrayProfilsdisponibles->addAction(
-            QString::fromStdString(datamod->profilsNOM_PROF.AsString()));
+        auto* entry = new QAction(QString::fromStdString(datamod->profilsNOM_PROF.AsString()),
+                                  MenuTrayProfilsdisponibles);
         entry->setData(datamod->profilsID_PROF.AsInteger());
         entry->setCheckable(true);
         entry->setChecked(datamod->profilsACTIVE.AsString() == "1");
-        connect(entry, &QAction::triggered, this,
-                norvane::ui::guarded([this, entry] { MenuTrayProfilClick(entry); }));
+        entries.append(entry);
         table.Next();
     }
+    MenuTrayProfilsdisponibles->addActions(entries);
 
     if (lv->count() > 0)
         selectItemAt(0);

@@ -54,8 +54,9 @@ def main():
     args = parser.parse_args()
 
     env = dict(os.environ, NORVANE_STARTUP_PROBE="1")
-    program = os.path.join(args.bin_dir, "norvane")
-    baseline = os.path.join(args.bin_dir, "startup_minimal_window")
+    bin_dir = os.path.abspath(args.bin_dir)
+    program = os.path.join(bin_dir, "norvane")
+    baseline = os.path.join(bin_dir, "startup_minimal_window")
     work = tempfile.mkdtemp(prefix="norvane-startup-")
     try:
         print(f"platform: {env.get('QT_QPA_PLATFORM') or 'xcb'}, median of {args.runs} runs")

@@ -121,6 +121,9 @@ protected:
             return;
         if (QWidget* modal = QApplication::activeModalWidget()) {
             ++dialogs_;
+            // The row as the editor got it; closing the editor abandons it.
+            editedKey_ = datamod->profilsID_PROF.AsInteger();
+            editedActive_ = field("ACTIVE");
             modal->close();
         }
         QTimer::singleShot(0, &context_, [this] { closeModal(); });
@@ -148,6 +151,8 @@ protected:
     MessageAnswer answer_ = MessageAnswer::No;
     int activations_ = 0;
     int dialogs_ = 0;
+    int editedKey_ = 0;
+    std::string editedActive_;
     bool armed_ = false;
     QObject context_; // ends the test's pending timers with the test
 };
@@ -179,8 +184,8 @@ TEST_F(MainWindow, EmptyTableOffersOnlyNew) {
 
     withDialogsClosed([] { Form_main->Group1Items0Click(); });
     EXPECT_EQ(dialogs_, 1);
-    EXPECT_EQ(datamod->profilsID_PROF.AsInteger(), 1);
-    EXPECT_EQ(field("ACTIVE"), "0");
+    EXPECT_EQ(editedKey_, 1);
+    EXPECT_EQ(editedActive_, "0");
 }
 
 struct NewKeyCase {
@@ -194,7 +199,7 @@ class NewProfileKey : public MainWindow, public ::testing::WithParamInterface<Ne
 TEST_P(NewProfileKey, FollowsTheLastRow) {
     start(GetParam().rows);
     withDialogsClosed([] { Form_main->Group1Items0Click(); });
-    EXPECT_EQ(datamod->profilsID_PROF.AsInteger(), GetParam().expected);
+    EXPECT_EQ(editedKey_, GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, NewProfileKey,
@@ -209,7 +214,7 @@ TEST_F(MainWindow, NewAfterDeletingTheLastRowReusesItsKey) {
     Form_main->Group1Items2Click();
     ASSERT_EQ(captions(), std::vector<QString>{QStringLiteral("Bureau")});
     withDialogsClosed([] { Form_main->Group1Items0Click(); });
-    EXPECT_EQ(datamod->profilsID_PROF.AsInteger(), 2);
+    EXPECT_EQ(editedKey_, 2);
 }
 
 TEST_F(MainWindow, TwoProfilesWithOneNameBothListedFirstActedOn) {
@@ -368,6 +373,23 @@ TEST_F(MainWindow, DoubleClickOnAnEmptyPartModifiesTheSelectedProfile) {
     EXPECT_EQ(selectedRow(), 1);
     EXPECT_EQ(field("ID_PROF"), "2");
     EXPECT_EQ(Form_main->DBText3->text(), QStringLiteral("IP Automatique (DHCP)"));
+}
+
+TEST_F(MainWindow, TrayEntryActivatesItsProfile) {
+    start({bureau, maison});
+    std::vector<int> activated;
+    Form_activate->setActivation([&] { activated.push_back(datamod->profilsID_PROF.AsInteger()); });
+    const auto entries = Form_main->MenuTrayProfilsdisponibles->actions();
+    ASSERT_EQ(entries.size(), 2);
+    entries[1]->trigger();
+    EXPECT_EQ(activated, std::vector<int>{2});
+    EXPECT_EQ(datamod->wqConfigurations.FieldByName("Index").AsString(), "7");
+    EXPECT_FALSE(Form_activate->isVisible());
+
+    // An entry whose profile is gone does nothing.
+    entries[1]->setData(99);
+    entries[1]->trigger();
+    EXPECT_EQ(activated, std::vector<int>{2});
 }
 
 TEST_F(MainWindow, SelectionFollowsTheProfilesConnection) {
