@@ -94,6 +94,20 @@ TEST_F(WindowsActivationTest, StaticProfileStopsAtTheMissingMethodAndStaysInacti
     EXPECT_EQ(dm.profilsACTIVE.AsString(), "0");
 }
 
+// The recording child sits beside this test program, where the search for
+// the command's program starts.
+TEST_F(WindowsActivationTest, RunHiddenGivesBackTheChildsExitCode) {
+    Tdatamod& dm = openModule("");
+    TProfileActivation activation(dm, host_);
+    const fs::path record = directory_ / "record.txt";
+    const auto outcome =
+        activation.RunHidden("norvane_recording_child \"" + record.string() + "\" 5");
+    EXPECT_TRUE(outcome.started);
+    EXPECT_EQ(outcome.code, 5);
+    EXPECT_TRUE(fs::exists(record));
+    EXPECT_EQ(host_.cursor, TCursor::Default);
+}
+
 TEST_F(WindowsActivationTest, ProfileOfAnAdapterWithoutConfigurationChangesNothing) {
     Tdatamod& dm =
         openModule("1,Ailleurs,Nulle part,9999,198.18.0.20,255.255.255.0,,,,0,0,0,0\r\n");
