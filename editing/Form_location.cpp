@@ -60,6 +60,7 @@ TForm_location::~TForm_location() = default;
 
 void TForm_location::FormCreate() {
     norvane::ui::TranslateComponent(this);
+    fitChoicesToText();
     loadConnections();
 }
 
@@ -83,6 +84,7 @@ void TForm_location::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
     norvane::ui::centreOnScreen(this);
+    fitChoicesToText(); // the language may have changed since the last showing
     // The dialog opens even when its row cannot be shown whole.
     try {
         FormShow();

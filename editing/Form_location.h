@@ -88,6 +88,7 @@ private:
     void buildLists();
     void buildButtons();
     void keepTabOnSelectedChoice(QRadioButton* choice, QRadioButton* other);
+    void fitChoicesToText();
     void bindHandlers();
 
     void selectInterface(const QString& connectionName);

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -37,6 +38,7 @@ QLabel* label(QWidget* parent, const char* name, const char* text, int x, int y,
 QRadioButton* choice(QWidget* parent, const char* name, const char* text, QRect geometry) {
     auto* result = named(new QRadioButton(QString::fromUtf8(text), parent), name);
     result->setGeometry(geometry);
+    result->setProperty("designedWidth", geometry.width());
     return result;
 }
 
@@ -64,7 +66,12 @@ void TForm_location::buildControls() {
     QPalette background = palette();
     background.setColor(QPalette::Window, Background);
     setPalette(background);
+    // The designed face where there is one; elsewhere a narrow face keeps
+    // the texts within the designed sizes.
     QFont font(QStringLiteral("MS Sans Serif"), 8);
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("DejaVu Sans Condensed"),
+                      QStringLiteral("Liberation Sans Narrow")});
     font.setStyleHint(QFont::SansSerif);
     setFont(font);
 
@@ -162,4 +169,16 @@ void TForm_location::keepTabOnSelectedChoice(QRadioButton* choice, QRadioButton*
     };
     connect(choice, &QRadioButton::toggled, this, follow);
     connect(other, &QRadioButton::toggled, this, follow);
+}
+
+// A choice's text is never cut: in a wider face, or in a longer
+// translation, its box grows to the right as far as its group allows.
+void TForm_location::fitChoicesToText() {
+    for (QRadioButton* button :
+         {RadioButton_dhcp, RadioButton_static, RadioButton_dns_auto, RadioButton_dns_static}) {
+        const int room = button->parentWidget()->width() - button->x() - 4;
+        const int needed =
+            std::max(button->property("designedWidth").toInt(), button->sizeHint().width());
+        button->resize(std::min(needed, room), button->height());
+    }
 }
