@@ -201,14 +201,16 @@ void NetlinkWriter::replaceDefaultRoutes(int interfaceIndex,
             check(rtnl_route_delete(sock_.get(), previous[removed], 0), "removing a route");
         for (const auto& route : wanted) {
             auto object = defaultRoute(interfaceIndex, route);
-            check(rtnl_route_add(sock_.get(), object.get(), NLM_F_EXCL), "adding a route");
+            // Appended: another interface's default route of the same
+            // metric stays beside it, as two connections' gateways do.
+            check(rtnl_route_add(sock_.get(), object.get(), NLM_F_APPEND), "adding a route");
             added.push_back(std::move(object));
         }
     } catch (const NetlinkError&) {
         for (const auto& route : added)
             rtnl_route_delete(sock_.get(), route.get(), 0);
         for (std::size_t n = 0; n < removed; ++n)
-            rtnl_route_add(sock_.get(), previous[n], NLM_F_EXCL);
+            rtnl_route_add(sock_.get(), previous[n], NLM_F_APPEND);
         throw;
     }
 }

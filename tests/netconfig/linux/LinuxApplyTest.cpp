@@ -176,6 +176,20 @@ TEST_F(Namespace, RefusedDnsServersLeaveTheResolverFileAlone) {
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(after), {}), text);
 }
 
+// Another connection's default route stays, and does not stop this one.
+TEST_F(Namespace, GatewayBesideAnotherInterfacesDefaultRoute) {
+    ASSERT_EQ(std::system("ip link add nvother-a type veth peer name nvother-b && "
+                          "ip link set nvother-a up && ip addr add 198.19.5.2/24 dev nvother-a && "
+                          "ip route replace default via 198.19.5.1 dev nvother-a metric 0"),
+              0);
+    EXPECT_EQ(run("SetGateways", {{"DefaultIPGateway", "198.18.0.254"}}), 0);
+    const int both = std::system("ip -4 route show default | grep -q 'via 198.19.5.1 dev nvother-a'"
+                                 " && ip -4 route show default | grep -q 'via 198.18.0.254 dev "
+                                 "nvtest-a'");
+    EXPECT_EQ(both, 0);
+    ASSERT_EQ(std::system("ip link delete nvother-a"), 0);
+}
+
 TEST_F(Namespace, AManagedInterfaceIsRefusedNamingItsManager) {
     // A NetworkManager of this namespace, as /proc and /run would show it.
     const auto fake = std::filesystem::path(environment("NORVANE_TEST_SCRATCH")) / "fake";

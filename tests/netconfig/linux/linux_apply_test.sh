@@ -121,7 +121,7 @@ dhcp)
     step Namespace.DhcpProfileGetsItsAddress
     ;;
 refusals)
-    step 'Namespace/Refused.*:Namespace.Refused*:Namespace.AManaged*:Namespace.AVanished*:Namespace.DhcpNaming*:Activation.MissingInterface*'
+    step 'Namespace/Refused.*:Namespace.Refused*:Namespace.AManaged*:Namespace.AVanished*:Namespace.DhcpNaming*:Namespace.Gateway*:Activation.MissingInterface*'
     expect addresses "$(addresses)" "198.18.0.2/24 "
     expect resolv.conf "$(resolver)" "$original"
     message=$(in_ns "$netsh" interface ip set address "nvmissing0" source=dhcp 2>&1) &&
