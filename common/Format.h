@@ -19,6 +19,8 @@ public:
     FormatArg(long long number) : value_(static_cast<std::int64_t>(number)) {}
     FormatArg(unsigned number) : value_(static_cast<std::int64_t>(number)) {}
     FormatArg(unsigned long number) : value_(static_cast<std::int64_t>(number)) {}
+    // std::size_t on 64-bit Windows.
+    FormatArg(unsigned long long number) : value_(static_cast<std::int64_t>(number)) {}
 
     const std::variant<std::string, std::int64_t>& value() const { return value_; }
 

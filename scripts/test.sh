@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the whole test suite: a warnings-as-errors build and an ASan+UBSan build,
-# each with every CTest test, then short fuzzing runs.
+# each with every CTest test, then short fuzzing runs, then the Windows build
+# under Wine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -23,3 +24,6 @@ build "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DNORVANE_SANITIZE=ON
 if [ -x "$root/fuzz/run.sh" ]; then
     "$root/fuzz/run.sh" --short
 fi
+
+# Second stage: the Windows build of the non-Qt targets, tested under Wine.
+"$root/scripts/windows-tests.sh" "$root/build-windows"

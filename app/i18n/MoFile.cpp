@@ -68,6 +68,12 @@ std::optional<StringRef> stringAt(const TWords& words, std::size_t fileSize, std
     return StringRef{*length, *offset};
 }
 
+// A plural entry holds its forms one after the other, each ended by a zero.
+std::string firstForm(const std::vector<unsigned char>& bytes, const StringRef& ref) {
+    const auto begin = bytes.begin() + ref.offset;
+    return std::string(begin, std::find(begin, begin + ref.length, 0));
+}
+
 std::vector<unsigned char> readAll(const std::string& path, bool& ok) {
     std::ifstream in(path, std::ios::binary);
     ok = in.is_open();
@@ -98,6 +104,7 @@ TMoFile TMoFile::Load(const std::string& path) {
         throw invalid;
 
     std::string header;
+    std::map<std::string, std::string> messages;
     for (std::uint32_t i = 0; i < count; ++i) {
         const auto original = stringAt(words, bytes.size(), originals, i, bytes);
         const auto translation = stringAt(words, bytes.size(), translations, i, bytes);
@@ -106,8 +113,10 @@ TMoFile TMoFile::Load(const std::string& path) {
         if (original->length == 0)
             header.assign(bytes.begin() + translation->offset,
                           bytes.begin() + translation->offset + translation->length);
+        else
+            messages.emplace(firstForm(bytes, *original), firstForm(bytes, *translation));
     }
-    return TMoFile(std::move(header));
+    return TMoFile(std::move(header), std::move(messages));
 }
 
 std::string TMoFile::HeaderField(const std::string& name) const {
@@ -118,6 +127,13 @@ std::string TMoFile::HeaderField(const std::string& name) const {
             return line.substr(wanted.size());
     }
     return "";
+}
+
+const std::string* TMoFile::Find(const std::string& original) const {
+    const auto entry = messages_.find(original);
+    if (entry == messages_.end() || entry->second.empty())
+        return nullptr;
+    return &entry->second;
 }
 
 bool TMoFile::DeclaresUtf8() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 
 namespace norvane::i18n {
@@ -23,10 +24,16 @@ public:
     // Whether the header's Content-Type names the UTF-8 charset.
     bool DeclaresUtf8() const;
 
+    // The translation of an original text (the singular form of a plural
+    // entry); nullptr when the catalog has none or an empty one.
+    const std::string* Find(const std::string& original) const;
+
 private:
-    explicit TMoFile(std::string header) : header_(std::move(header)) {}
+    TMoFile(std::string header, std::map<std::string, std::string> messages)
+        : header_(std::move(header)), messages_(std::move(messages)) {}
 
     std::string header_;
+    std::map<std::string, std::string> messages_;
 };
 
 } // namespace norvane::i18n

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "CatalogLookup.h"
+
 #include <functional>
-#include <locale.h>
 #include <string>
 
 namespace norvane::i18n {
@@ -40,17 +41,14 @@ private:
     enum class Catalog { NotLookedFor, Missing, Open };
 
     void OpenCatalog();
-    // The runtime's translation of the key, or nullptr when it has none.
-    const char* Lookup(const std::string& key) const;
 
     std::string domain_;
     std::string directory_;
     std::string language_ = "C";
-    std::string catalogLanguage_;
     Catalog catalog_ = Catalog::NotLookedFor;
     bool off_ = false;
     LocalizationProblemHandler problemHandler_;
-    locale_t messagesLocale_ = nullptr;
+    TCatalogLookup lookup_;
 };
 
 } // namespace norvane::i18n

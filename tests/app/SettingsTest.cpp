@@ -81,7 +81,7 @@ TEST(ProgramPath, SettingsFileSitsBesideTheProgram) {
               "/opt/norvane/norvane.ini");
     EXPECT_EQ(norvane::i18n::SettingsFilePathFor("/opt/norvane/prog.exe"), "/opt/norvane/prog.ini");
     const std::filesystem::path self = norvane::i18n::ProgramFilePath();
-    EXPECT_EQ(self.filename(), "i18n_tests");
+    EXPECT_EQ(self.stem(), "i18n_tests"); // "i18n_tests.exe" on Windows
     EXPECT_EQ(norvane::i18n::ProgramDirectory(), self.parent_path().string());
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "SimulatedMachineFixture.h"
+#include "netconfig/platform/Platform.h"
 #include "netconfig/platform/memory/MemoryIpHelper.h"
-#include "netconfig/platform/posix/PosixCommandRunner.h"
 #include "store/database.h"
 
 #include <cstdlib>
@@ -53,7 +53,7 @@ protected:
                 std::make_unique<platform::memory::MemoryManagementService>(machine);
             services.ipHelper = std::make_unique<platform::memory::MemoryIpHelper>(
                 machine, platform::memory::MemoryIpHelper::Naming::SettingId);
-            services.commandRunner = std::make_unique<platform::posix::PosixCommandRunner>();
+            services.commandRunner = platform::NativeCommandRunner();
             module_ = std::make_unique<Tdatamod>(std::move(services));
             module_->profils.SetFileName((directory() / "profils.csv").string());
         }

@@ -4,7 +4,6 @@
 #include "netconfig/WmiConnection.h"
 #include "netconfig/WmiException.h"
 #include "netconfig/WmiQuery.h"
-#include "netconfig/platform/linux/NetlinkReader.h"
 
 #include <cstdlib>
 
@@ -76,14 +75,6 @@ TEST_F(PlatformTest, ShippedExampleMachineLoads) {
     query.Open();
     EXPECT_EQ(query.RecordCount(), 3);
     EXPECT_TRUE(query.Locate("NetConnectionID", platform::Variant("Connexion au réseau local")));
-}
-
-TEST(NameServers, ReadsTheNameserverLinesInOrder) {
-    EXPECT_EQ(platform::linux_backend::NameServers("# comment\nsearch example.org\n"
-                                                   "nameserver 198.18.0.53\n"
-                                                   "nameserver   198.18.1.53 \n"
-                                                   "nameserver\noptions edns0\n"),
-              (std::vector<std::string>{"198.18.0.53", "198.18.1.53"}));
 }
 
 } // namespace

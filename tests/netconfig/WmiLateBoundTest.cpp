@@ -1,6 +1,7 @@
 #include "netconfig/WmiLateBound.h"
 
 #include "SimulatedMachineFixture.h"
+#include "netconfig/SystemErrorText.h"
 
 namespace norvane::test {
 namespace {
@@ -42,8 +43,10 @@ TEST_F(WmiLateBoundTest, FailuresCarryTheirTexts) {
     auto services = BindMoniker(service(), "winmgmts:\\\\.\\root\\cimv2");
     EXPECT_EQ(MessageOf<EDispatchError>([&] { DispatchCall(*services, "Frobnicate"); }),
               "Méthode 'Frobnicate' non supportée par l'objet Automation");
+    // Wine has no text for this code, Windows does.
+    const std::string syntax = SystemErrorText(0x800401E4);
     EXPECT_EQ(MessageOf<EDispatchError>([&] { BindMoniker(service(), "nothing:at all"); }),
-              "Invalid syntax");
+              syntax.empty() ? "Erreur OLE 800401e4" : syntax);
     EXPECT_EQ(MessageOf<EDispatchError>([&] { BindMoniker(service(), "winmgmts:root\\other"); }),
               "Erreur OLE 8004100e");
     EXPECT_EQ(MessageOf<EDispatchError>([&] {
@@ -71,7 +74,7 @@ TEST_F(WmiLateBoundTest, ObjectExceptionsGiveTheirDescriptionAndCode) {
 TEST_F(WmiLateBoundTest, ConfiguredBindFailure) {
     writeMachine(R"({"adapters": [], "failures": {"bind": "0x80070005"}})");
     EXPECT_EQ(MessageOf<EDispatchError>([&] { BindMoniker(service(), "winmgmts:"); }),
-              "Access is denied");
+              SystemErrorText(0x80070005));
 }
 
 } // namespace

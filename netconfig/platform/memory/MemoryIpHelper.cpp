@@ -1,8 +1,13 @@
 #include "netconfig/platform/memory/MemoryIpHelper.h"
 
-#include <arpa/inet.h>
 #include <cctype>
 #include <exception>
+
+#ifdef _WIN32
+#include <ws2tcpip.h>
+#else
+#include <arpa/inet.h>
+#endif
 
 namespace norvane::platform::memory {
 

@@ -4,9 +4,14 @@
 #include "netconfig/platform/ServiceError.h"
 #include "netconfig/platform/TextCase.h"
 
-#include <arpa/inet.h>
 #include <fstream>
 #include <sstream>
+
+#ifdef _WIN32
+#include <ws2tcpip.h>
+#else
+#include <arpa/inet.h>
+#endif
 
 namespace norvane::platform::simulated {
 

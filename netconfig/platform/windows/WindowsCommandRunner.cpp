@@ -1,27 +1,48 @@
 #include "netconfig/platform/windows/WindowsCommandRunner.h"
 
-#include <vector>
+#include "netconfig/platform/windows/ComText.h"
+
+#include <string>
 #include <windows.h>
 
 namespace norvane::platform::windows {
 
+namespace {
+
+// Owns the two handles CreateProcess gives back.
+class ProcessHandles {
+public:
+    PROCESS_INFORMATION info{};
+    ProcessHandles() = default;
+    ProcessHandles(const ProcessHandles&) = delete;
+    ProcessHandles& operator=(const ProcessHandles&) = delete;
+    ~ProcessHandles() {
+        if (info.hThread)
+            CloseHandle(info.hThread);
+        if (info.hProcess)
+            CloseHandle(info.hProcess);
+    }
+};
+
+} // namespace
+
 CommandOutcome WindowsCommandRunner::run(const std::string& commandLine) {
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_HIDE;
-    PROCESS_INFORMATION process{};
-    // CreateProcess may write into the command line it is given.
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                        &process))
+    // UTF-16 all the way: a connection name such as "Connexion au réseau
+    // local" would not survive the 8-bit code page. CreateProcessW may write
+    // into the command line it is given.
+    std::wstring line = Wide(commandLine);
+    ProcessHandles process;
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                        nullptr, &startup, &process.info))
         return {false, static_cast<int>(GetLastError())};
-    WaitForSingleObject(process.hProcess, INFINITE);
+    WaitForSingleObject(process.info.hProcess, INFINITE);
     DWORD exitCode = 0;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    if (!GetExitCodeProcess(process.info.hProcess, &exitCode))
+        return {true, static_cast<int>(GetLastError())};
     return {true, static_cast<int>(exitCode)};
 }
 

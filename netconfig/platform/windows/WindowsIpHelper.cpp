@@ -1,5 +1,7 @@
 #include "netconfig/platform/windows/WindowsIpHelper.h"
 
+#include "netconfig/platform/windows/ComText.h"
+
 #include <iphlpapi.h>
 #include <vector>
 
@@ -12,6 +14,12 @@ using GetPerAdapterInfoFn = DWORD(WINAPI*)(ULONG, PIP_PER_ADAPTER_INFO, PULONG);
 
 const char ConnectionKeyPrefix[] =
     "SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}\\";
+
+// GetProcAddress hands out a generic function pointer; going through
+// void (*)() states that the real signature is known.
+template <typename Function> Function functionOf(FARPROC address) {
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address));
+}
 
 std::string fixedText(const char* text, std::size_t size) {
     return std::string(text, size);
@@ -62,7 +70,8 @@ WindowsIpHelper::~WindowsIpHelper() {
 bool WindowsIpHelper::bind() {
     if (library_ != nullptr)
         return true;
-    library_ = LoadLibraryA("IPHLPAPI.DLL");
+    // From the system directory only, never from beside the program.
+    library_ = LoadLibraryExW(L"IPHLPAPI.DLL", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     if (library_ == nullptr)
         return false;
     getAdaptersInfo_ = GetProcAddress(library_, "GetAdaptersInfo");
@@ -71,15 +80,18 @@ bool WindowsIpHelper::bind() {
 }
 
 std::uint32_t WindowsIpHelper::getAdaptersInfo(std::vector<IpAdapterInfo>& adapters) {
-    const auto call = reinterpret_cast<GetAdaptersInfoFn>(getAdaptersInfo_);
+    const auto call = functionOf<GetAdaptersInfoFn>(getAdaptersInfo_);
     if (call == nullptr)
         return ERROR_NOT_SUPPORTED;
+    // The list may grow between asking for its size and reading it.
+    std::vector<unsigned char> buffer;
     ULONG size = 0;
-    DWORD result = call(nullptr, &size);
-    if (result == ERROR_SUCCESS)
-        return ERROR_SUCCESS;
-    std::vector<unsigned char> buffer(size, 0);
-    result = call(reinterpret_cast<PIP_ADAPTER_INFO>(buffer.data()), &size);
+    DWORD result = ERROR_BUFFER_OVERFLOW;
+    while (result == ERROR_BUFFER_OVERFLOW) {
+        buffer.assign(size, 0);
+        result =
+            call(size == 0 ? nullptr : reinterpret_cast<PIP_ADAPTER_INFO>(buffer.data()), &size);
+    }
     if (result != ERROR_SUCCESS)
         return result;
     for (auto* adapter = reinterpret_cast<const IP_ADAPTER_INFO*>(buffer.data());
@@ -94,7 +106,7 @@ bool WindowsIpHelper::hasPerAdapterInfo() {
 
 std::uint32_t WindowsIpHelper::getPerAdapterInfo(std::uint32_t index, std::size_t bufferSize,
                                                  IpPerAdapterInfo& info) {
-    const auto call = reinterpret_cast<GetPerAdapterInfoFn>(getPerAdapterInfo_);
+    const auto call = functionOf<GetPerAdapterInfoFn>(getPerAdapterInfo_);
     if (call == nullptr)
         return ERROR_NOT_SUPPORTED;
     std::vector<unsigned char> buffer(bufferSize, 0);
@@ -112,20 +124,22 @@ std::uint32_t WindowsIpHelper::getPerAdapterInfo(std::uint32_t index, std::size_
 }
 
 std::string WindowsIpHelper::connectionName(const std::string& adapterName) {
-    const std::string keyName = ConnectionKeyPrefix + adapterName + "\\Connection";
+    // Read access is all a user without administrator rights gets here; the
+    // name is read as UTF-16 so that accents survive.
+    const std::wstring keyName = Wide(ConnectionKeyPrefix + adapterName + "\\Connection");
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyName.c_str(), 0, KEY_ALL_ACCESS, &key) !=
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, keyName.c_str(), 0, KEY_QUERY_VALUE, &key) !=
         ERROR_SUCCESS)
         return {};
     std::string name;
     DWORD type = 0;
     DWORD size = 0;
-    if (RegQueryValueExA(key, "Name", nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
+    if (RegQueryValueExW(key, L"Name", nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
         type == REG_SZ && size > 0) {
-        std::vector<char> value(size + 1, '\0');
-        if (RegQueryValueExA(key, "Name", nullptr, &type, reinterpret_cast<LPBYTE>(value.data()),
+        std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
+        if (RegQueryValueExW(key, L"Name", nullptr, &type, reinterpret_cast<LPBYTE>(value.data()),
                              &size) == ERROR_SUCCESS)
-            name = value.data();
+            name = Utf8(value.c_str()); // up to the first zero: the value need not end with one
     }
     RegCloseKey(key);
     return name;

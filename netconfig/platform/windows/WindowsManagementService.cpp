@@ -1,75 +1,69 @@
 #include "netconfig/platform/windows/WindowsManagementService.h"
 
 #include "netconfig/platform/ServiceError.h"
-#include "netconfig/platform/windows/ComObjects.h"
+#include "netconfig/platform/windows/ComPtr.h"
+#include "netconfig/platform/windows/ComSecurity.h"
+#include "netconfig/platform/windows/ComText.h"
+#include "netconfig/platform/windows/ComVariant.h"
+#include "netconfig/platform/windows/DispatchObject.h"
+#include "netconfig/platform/windows/WbemServices.h"
 
 #include <objbase.h>
+#include <urlmon.h>
+#include <wbemcli.h>
 
 namespace norvane::platform::windows {
 
 namespace {
 
-BSTR bstr(const std::string& text) {
-    return text.empty() ? nullptr : SysAllocString(Wide(text).c_str());
-}
-
-// A named-value set made from the connection's options; null without any.
-ComPtr<ISWbemNamedValueSet> contextOf(const ConnectRequest& request) {
-    ComPtr<ISWbemNamedValueSet> context;
+// A context made from the connection's options; null without any.
+ComPtr<IWbemContext> contextOf(const ConnectRequest& request) {
+    ComPtr<IWbemContext> context;
     if (request.options.empty())
         return context;
-    Check(CoCreateInstance(CLSID_SWbemNamedValueSet, nullptr, CLSCTX_INPROC_SERVER,
-                           IID_ISWbemNamedValueSet, reinterpret_cast<void**>(context.put())));
+    Check(CoCreateInstance(CLSID_WbemContext, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemContext,
+                           context.putVoid()));
     for (const auto& [name, value] : request.options) {
-        VARIANT text;
-        VariantInit(&text);
-        text.vt = VT_BSTR;
-        text.bstrVal = SysAllocString(Wide(value).c_str());
-        ISWbemNamedValue* added = nullptr;
-        BSTR wideName = SysAllocString(Wide(name).c_str());
-        const HRESULT hr = context->Add(wideName, &text, 0, &added);
-        SysFreeString(wideName);
-        VariantClear(&text);
-        if (added)
-            added->Release();
-        Check(hr);
+        VariantHolder text;
+        ToVariant(Variant(value), text.value);
+        Check(context->SetValue(Wide(name).c_str(), 0, &text.value));
     }
     return context;
+}
+
+// "root\cimv2" on this computer, "\\machine\root\cimv2" on another.
+std::string resourceOf(const ConnectRequest& request) {
+    if (request.machineName.empty())
+        return request.nameSpace;
+    return "\\\\" + request.machineName + "\\" + request.nameSpace;
 }
 
 } // namespace
 
 void WindowsManagementService::initializeThread() {
-    // Apartment-threaded; S_FALSE (already initialised) is fine.
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    thread_local bool securitySet = false;
-    if (securitySet)
-        return;
-    securitySet = true;
-    CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT,
-                         RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
+    InitializeComForThread();
 }
 
 std::shared_ptr<IServices> WindowsManagementService::connectServer(const ConnectRequest& request) {
-    initializeThread();
-    ComPtr<ISWbemLocator> locator;
-    Check(CoCreateInstance(CLSID_SWbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_ISWbemLocator,
-                           reinterpret_cast<void**>(locator.put())));
+    InitializeComForThread();
+    ComPtr<IWbemLocator> locator;
+    Check(CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemLocator,
+                           locator.putVoid()));
     const auto context = contextOf(request);
-    BSTR texts[] = {bstr(request.machineName), bstr(request.nameSpace), bstr(request.userName),
-                    bstr(request.password),    bstr(request.locale),    bstr(request.authority)};
-    ComPtr<ISWbemServices> services;
-    const HRESULT hr = locator->ConnectServer(texts[0], texts[1], texts[2], texts[3], texts[4],
-                                              texts[5], 0, context.get(), services.put());
-    for (BSTR text : texts)
-        SysFreeString(text);
-    Check(hr);
+    const Bstr resource(resourceOf(request));
+    const Bstr user = Bstr::Optional(request.userName);
+    const Bstr password = Bstr::Optional(request.password);
+    const Bstr locale = Bstr::Optional(request.locale);
+    const Bstr authority = Bstr::Optional(request.authority);
+    ComPtr<IWbemServices> services;
+    Check(locator->ConnectServer(resource.get(), user.get(), password.get(), locale.get(), 0,
+                                 authority.get(), context.get(), services.put()));
     return std::make_shared<WbemServices>(std::move(services));
 }
 
 std::shared_ptr<IDispatchObject>
 WindowsManagementService::bindMoniker(const std::string& displayName) {
-    initializeThread();
+    InitializeComForThread();
     ComPtr<IBindCtx> context;
     Check(CreateBindCtx(0, context.put()));
     ComPtr<IMoniker> moniker;
@@ -77,8 +71,7 @@ WindowsManagementService::bindMoniker(const std::string& displayName) {
     const std::wstring wide = Wide(displayName);
     Check(MkParseDisplayNameEx(context.get(), wide.c_str(), &eaten, moniker.put()));
     ComPtr<IUnknown> object;
-    Check(moniker->BindToObject(context.get(), nullptr, IID_IUnknown,
-                                reinterpret_cast<void**>(object.put())));
+    Check(moniker->BindToObject(context.get(), nullptr, IID_IUnknown, object.putVoid()));
     auto dispatch = object.query<IDispatch>(IID_IDispatch);
     if (!dispatch)
         throw ServiceError::failed(static_cast<std::uint32_t>(E_NOINTERFACE));

@@ -4,7 +4,8 @@
 
 namespace norvane::platform::windows {
 
-// The management service of Windows (WMI) through its scripting object model.
+// The management service of Windows (WMI): its COM locator for connections and
+// queries, the moniker "winmgmts:" for late-bound calls.
 class WindowsManagementService : public IManagementService {
 public:
     void initializeThread() override;
