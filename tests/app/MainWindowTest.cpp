@@ -417,6 +417,22 @@ TEST_F(MainWindow, LanguageCommandKeepsTheSelectedProfileCurrent) {
     EXPECT_NE(stored.find("Language=en"), std::string::npos) << stored;
 }
 
+// The context menu's shortcuts act while the list has the focus.
+TEST_F(MainWindow, ListShortcutsRunTheCommands) {
+    start({bureau, maison});
+    Form_main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form_main));
+    list()->setFocus();
+    list()->setCurrentRow(1);
+    QTest::keyClick(list(), Qt::Key_Delete);
+    ASSERT_EQ(questions_.size(), 1u);
+    EXPECT_TRUE(questions_[0].text.endsWith(QStringLiteral("Maison, \"box\"")));
+    QTest::keyClick(list(), Qt::Key_F9);
+    EXPECT_EQ(activations_, 1);
+    withDialogsClosed([this] { QTest::keyClick(list(), Qt::Key_F8); });
+    EXPECT_EQ(dialogs_, 1);
+}
+
 TEST_F(MainWindow, LinkOpensTheMakersPage) {
     start({});
     QTest::mouseClick(Form_main->Label8, Qt::LeftButton);

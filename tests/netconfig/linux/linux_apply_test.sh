@@ -127,6 +127,14 @@ refusals)
     message=$(in_ns "$netsh" interface ip set address "nvmissing0" source=dhcp 2>&1) &&
         fail "netsh on a missing interface succeeded"
     expect "netsh on a missing interface" "$message" 'netsh: unknown connection "nvmissing0"'
+    # No DHCP client: every installed one hidden under /dev/null, in the
+    # mount namespace of this one command only.
+    hide='for c in dhclient udhcpc dhcpcd; do for d in /usr/local/sbin /usr/sbin /sbin /usr/bin /bin; do
+              [ -e "$d/$c" ] && mount --bind /dev/null "$d/$c"; done; done; exec "$@"'
+    message=$(in_ns sh -c "$hide" sh "$netsh" interface ip set address nvtest-a source=dhcp 2>&1) &&
+        fail "netsh without a DHCP client succeeded"
+    expect "netsh without a DHCP client" "$message" "netsh: No DHCP client is installed (dhclient, udhcpc or dhcpcd): cannot get an address for nvtest-a"
+    expect "addresses kept" "$(addresses)" "198.18.0.2/24 "
     ;;
 unprivileged)
     command -v setpriv >/dev/null || { echo "skipped: no setpriv"; exit $skipped; }
