@@ -16,9 +16,9 @@ bool allOf(const std::string& text, int (*test)(int)) {
     return std::all_of(text.begin(), text.end(), [test](unsigned char c) { return test(c) != 0; });
 }
 
-// "de_DE.UTF-8@euro" gives "de_DE"; anything without a language of two or
-// three lower-case letters and a two-letter country gives "C".
-std::string languageCountryOf(const std::string& locale) {
+} // namespace
+
+std::string LanguageCountryOf(const std::string& locale) {
     const std::string name = locale.substr(0, locale.find_first_of(".@"));
     const auto underscore = name.find('_');
     if (underscore == std::string::npos)
@@ -31,17 +31,6 @@ std::string languageCountryOf(const std::string& locale) {
     if (language == "no")
         language = "nb";
     return language + "_" + country;
-}
-
-} // namespace
-
-std::string UserLocaleLanguage() {
-    for (const char* variable : {"LC_ALL", "LC_MESSAGES"}) {
-        const std::string value = environment(variable);
-        if (!value.empty())
-            return languageCountryOf(value);
-    }
-    return "C";
 }
 
 std::string UserLanguage() {
