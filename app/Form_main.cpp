@@ -375,7 +375,8 @@ void TForm_main::showEvent(QShowEvent* event) {
 // A double click anywhere in the list, on an empty part too, modifies the
 // selected profile.
 bool TForm_main::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lv->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == lv->viewport() && event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         try {
             Group1Items1Click();
         } catch (const std::exception& failure) {

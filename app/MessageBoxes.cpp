@@ -43,6 +43,10 @@ void showMessage(QWidget* parent, MessageKind kind, const QString& title, const 
     box.exec();
 }
 
+void showStandardError(QWidget* parent, const QString& text) {
+    showMessage(parent, MessageKind::Error, tr("Erreur"), text);
+}
+
 MessageAnswer askYesNo(QWidget* parent, const QString& title, const QString& text) {
     if (responder())
         return responder()(MessageRequest{MessageKind::Confirmation, title, text});

@@ -23,6 +23,10 @@ struct MessageRequest {
 // Shows an "OK" box (error, warning or information).
 void showMessage(QWidget* parent, MessageKind kind, const QString& title, const QString& text);
 
+// Shows the toolkit's standard error box: caption "Erreur" (through the
+// catalog, like the button captions) and a single OK button.
+void showStandardError(QWidget* parent, const QString& text);
+
 // Shows a "&Oui" / "&Non" box and returns the answer (No when closed).
 MessageAnswer askYesNo(QWidget* parent, const QString& title, const QString& text);
 

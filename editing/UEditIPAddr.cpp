@@ -337,8 +337,7 @@ void CEditIPAddr::partTextChanged(int p) {
     } catch (const norvane::Exception& e) {
         // Raised from inside the toolkit's own editing, the error could not
         // travel back to a caller; it is shown here instead and the text stays.
-        norvane::ui::showMessage(this, norvane::ui::MessageKind::Error, QStringLiteral("Erreur"),
-                                 QString::fromStdString(e.message()));
+        norvane::ui::showStandardError(this, QString::fromStdString(e.message()));
         return;
     }
     if (value > MaxPartValue) {
@@ -346,8 +345,8 @@ void CEditIPAddr::partTextChanged(int p) {
         // in its context menu) and sees the selection.
         setPartText(p, QString::number(MaxPartValue));
         part->selectAll();
-        norvane::ui::showMessage(
-            this, norvane::ui::MessageKind::Error, QStringLiteral("Erreur"),
+        norvane::ui::showStandardError(
+            this,
             text + QStringLiteral(" is not a valid entry. Please specify a value between 0 and 255 "
                                   "for this field."));
         return;

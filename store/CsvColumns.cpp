@@ -56,16 +56,16 @@ TCsvColumn ParseItem(std::string_view item, const std::string& fileName) {
     column.width = kDefaultWidth;
     if (colon == std::string_view::npos || colon + 1 == item.size())
         return column;
-    const std::string_view spec = item.substr(colon + 1);
-    const char type = spec.front();
+    const std::string_view typeText = item.substr(colon + 1);
+    const char type = typeText.front();
     if (type == '%') {
         column.type = TCsvColumnType::Integer;
     } else if (type == '!') {
         column.type = TCsvColumnType::Boolean;
     } else if (type == '$') {
-        column.width = spec.size() > 1 ? ParseWidth(spec.substr(1)) : kDefaultWidth;
+        column.width = typeText.size() > 1 ? ParseWidth(typeText.substr(1)) : kDefaultWidth;
     } else if (static_cast<unsigned char>(type) >= 'A') {
-        column.width = ParseWidth(spec);
+        column.width = ParseWidth(typeText);
     } else {
         FileError(fileName, Format("Invalid field type character: %s", {std::string(1, type)}));
     }
