@@ -16,9 +16,12 @@
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -74,10 +77,13 @@ protected:
     }
 
     void start(const std::vector<std::string>& rows) {
-        directory_ =
-            fs::temp_directory_path() /
-            ("norvane-main-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        // A parameterised test's name holds a "/", which would nest the
+        // directory and leave its parent behind.
+        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(name.begin(), name.end(), '/', '_');
+        directory_ = fs::temp_directory_path() /
+                     ("norvane-main-" +
+                      std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" + name);
         fs::remove_all(directory_);
         fs::create_directories(directory_);
         std::ofstream file(directory_ / "profils.csv", std::ios::binary);
