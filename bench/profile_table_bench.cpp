@@ -115,7 +115,7 @@ void BM_EditPost(benchmark::State& state) {
     SetUp(table, state.range(0));
     table.Open();
     table.SetSavesChanges(false); // the file stays as generated
-    table.Last(); // the key check scans up to the edited row: the worst case
+    table.Last();                 // the key check scans up to the edited row: the worst case
     auto& active = table.FieldByName("ACTIVE");
     for (auto _ : state) {
         table.Edit();

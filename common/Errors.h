@@ -34,8 +34,8 @@ private:
 
 } // namespace norvane
 
-#define NORVANE_ASSERT(condition, text)                                                          \
-    do {                                                                                         \
-        if (!(condition))                                                                        \
-            ::norvane::assertionFailed((text), __FILE__, __LINE__);                              \
+#define NORVANE_ASSERT(condition, text)                                                            \
+    do {                                                                                           \
+        if (!(condition))                                                                          \
+            ::norvane::assertionFailed((text), __FILE__, __LINE__);                                \
     } while (false)

@@ -12,8 +12,8 @@ std::string number(std::int64_t value, char conversion, int precision) {
     if (conversion == 'x' || conversion == 'X') {
         // Result codes are 32-bit: negative values print as their unsigned form.
         const bool fits = value >= INT32_MIN && value <= static_cast<std::int64_t>(UINT32_MAX);
-        const unsigned long long shown = fits ? static_cast<std::uint32_t>(value)
-                                              : static_cast<unsigned long long>(value);
+        const unsigned long long shown =
+            fits ? static_cast<std::uint32_t>(value) : static_cast<unsigned long long>(value);
         std::snprintf(buffer, sizeof buffer, conversion == 'x' ? "%0*llx" : "%0*llX",
                       precision < 0 ? 0 : precision, shown);
     } else {
@@ -63,7 +63,8 @@ std::string Format(std::string_view pattern, std::initializer_list<FormatArg> ar
             while (j < pattern.size() && std::isdigit(static_cast<unsigned char>(pattern[j])))
                 precision = precision * 10 + (pattern[j++] - '0');
         }
-        if (j >= pattern.size() || std::string_view("sdxXu").find(pattern[j]) == std::string_view::npos) {
+        if (j >= pattern.size() ||
+            std::string_view("sdxXu").find(pattern[j]) == std::string_view::npos) {
             out += pattern[i];
             continue;
         }

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Runs the whole test suite: a warnings-as-errors build and an ASan+UBSan build,
+# Runs the whole test suite: the formatting check, a warnings-as-errors build and an ASan+UBSan build,
 # each with every CTest test, then short fuzzing runs, then the Windows build
 # under Wine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
+"$root/scripts/format.sh" --check
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 

@@ -20,8 +20,6 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -81,9 +79,10 @@ protected:
         // directory and leave its parent behind.
         std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         std::replace(name.begin(), name.end(), '/', '_');
-        directory_ = fs::temp_directory_path() /
-                     ("norvane-main-" +
-                      std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" + name);
+        directory_ =
+            fs::temp_directory_path() /
+            ("norvane-main-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + name);
         fs::remove_all(directory_);
         fs::create_directories(directory_);
         std::ofstream file(directory_ / "profils.csv", std::ios::binary);
