@@ -3,6 +3,7 @@
 #include "app/Form_apropos.h"
 #include "app/Form_main.h"
 #include "app/MessageBoxes.h"
+#include "app/ProgramWindows.h"
 #include "app/UrlOpener.h"
 #include "app/i18n/Translation.h"
 #include "common/Errors.h"
@@ -60,16 +61,7 @@ protected:
 
     void TearDown() override {
         norvane::ui::setMessageResponder({});
-        delete Form_location; // a child of the main window
-        delete Form_main;
-        delete Form_activate;
-        delete Form_apropos;
-        delete datamod;
-        Form_main = nullptr;
-        Form_location = nullptr;
-        Form_activate = nullptr;
-        Form_apropos = nullptr;
-        datamod = nullptr;
+        norvane::ui::DestroyProgramWindows();
         fs::current_path(previous_);
         fs::remove_all(directory_);
     }
@@ -96,11 +88,7 @@ protected:
         setenv("NORVANE_SIMULATION", (directory_ / "machine.json").c_str(), 1);
         setenv("NORVANE_JOURNAL", (directory_ / "journal.jsonl").c_str(), 1);
 
-        Form_main = new TForm_main;
-        datamod = new norvane::Tdatamod;
-        Form_location = new TForm_location(Form_main);
-        Form_activate = new TForm_activate;
-        Form_apropos = new TForm_apropos;
+        norvane::ui::CreateProgramWindows();
         Form_main->setUrlOpener(std::make_unique<RecordingUrlOpener>(opened_));
         Form_main->setSettingsPath((directory_ / "norvane.ini").string());
         Form_activate->setActivation([this] { ++activations_; });

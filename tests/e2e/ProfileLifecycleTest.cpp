@@ -3,6 +3,7 @@
 #include "app/Form_main.h"
 #include "app/MessageBoxes.h"
 #include "app/NorvaneApplication.h"
+#include "app/ProgramWindows.h"
 #include "editing/Form_location.h"
 #include "editing/IconComboBox.h"
 #include "editing/UEditIPAddr.h"
@@ -79,11 +80,7 @@ protected:
             return norvane::ui::MessageAnswer::Ok;
         });
 
-        Form_main = new TForm_main;
-        datamod = new norvane::Tdatamod;
-        Form_location = new TForm_location(Form_main);
-        Form_activate = new TForm_activate;
-        Form_apropos = new TForm_apropos;
+        norvane::ui::CreateProgramWindows();
     }
 
     void TearDown() override {
@@ -96,18 +93,7 @@ protected:
     }
 
     // What the program does once its event loop has ended.
-    void quit() {
-        delete Form_apropos;
-        Form_apropos = nullptr;
-        delete Form_activate;
-        Form_activate = nullptr;
-        delete Form_location;
-        Form_location = nullptr;
-        delete Form_main;
-        Form_main = nullptr;
-        delete datamod;
-        datamod = nullptr;
-    }
+    void quit() { norvane::ui::DestroyProgramWindows(); }
 
     static void command(int index) {
         QTest::mouseClick(Form_main->Group1Items[static_cast<std::size_t>(index)], Qt::LeftButton);
