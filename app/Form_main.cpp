@@ -14,7 +14,11 @@
 #include "app/ProfileListing.h"
 #include "app/StartupProbe.h"
 #include "app/TranslateComponent.h"
+#include "app/TrayIcon.h"
 #include "app/WindowPlacement.h"
+#include "app/autostart/AutoStartReg.h"
+#include "app/autostart/NativeAutoStartStore.h"
+#include "app/i18n/ProgramPath.h"
 #include "app/i18n/Translation.h"
 #include "editing/Form_location.h"
 #include "resources/Pictures.h"
@@ -131,9 +135,12 @@ TForm_main::TForm_main(QWidget* parent)
     layout->addWidget(statusPane);
 
     buildMenus();
+    TrayIcon1 = new TTrayIcon(this, PopupMenuTrayIcon, norvane::pictures::programIcon());
     bindCommands();
     norvane::ui::installStartupProbe(this);
     FormCreate();
+    AutoStartReg = std::make_unique<norvane::autostart::TAutoStartReg>(
+        norvane::autostart::NativeAutoStartStore(), norvane::i18n::ProgramFilePath());
 }
 
 TForm_main::~TForm_main() {
@@ -342,7 +349,7 @@ void TForm_main::bindCommands() {
     connect(Image1, &TClickableLabel::clicked, this, guarded([this] { Image1Click(); }));
     connect(Image3, &TClickableLabel::clicked, this, guarded([this] { Image3Click(); }));
     connect(Image4, &TClickableLabel::clicked, this, guarded([this] { Image4Click(); }));
-    connect(OuvrirNorvane1, &QAction::triggered, this, [this] { show(); });
+    connect(OuvrirNorvane1, &QAction::triggered, this, guarded([this] { OuvrirNorvane1Click(); }));
     // One connection for the whole submenu: its entries are rebuilt with every
     // refresh and there may be many.
     connect(MenuTrayProfilsdisponibles, &QMenu::triggered, this, [this](QAction* entry) {
@@ -352,7 +359,10 @@ void TForm_main::bindCommands() {
             norvane::ui::ShowException(failure);
         }
     });
-    connect(MenuTrayQuitter, &QAction::triggered, this, guarded([this] { Group1Items4Click(); }));
+    connect(MenuTrayQuitter, &QAction::triggered, this,
+            guarded([this] { MenuTrayQuitterClick(); }));
+    // Also when the state is set from the registration, as a click would.
+    connect(CheckBox1, &QCheckBox::toggled, this, guarded([this] { CheckBox1Click(); }));
 }
 
 void TForm_main::FormCreate() {
@@ -586,8 +596,28 @@ void TForm_main::MenuTrayProfilClick(QAction* entry) {
 }
 
 void TForm_main::FormShow() {
+    TrayIcon1->SetActive(true);
     SetDataActive(true);
     RefreshProfileList();
+    CheckBox1->setChecked(AutoStartReg->AutoStart());
+}
+
+// A window hidden while minimized comes back in its normal state.
+void TForm_main::OuvrirNorvane1Click() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TForm_main::MenuTrayQuitterClick() {
+    Group1Items4Click();
+}
+
+// The check box mirrors the registration, so this writes nothing unless the
+// box is changed by hand.
+void TForm_main::CheckBox1Click() {
+    AutoStartReg->SetAutoStart(CheckBox1->isChecked());
 }
 
 void TForm_main::Image3Click() {

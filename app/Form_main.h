@@ -16,11 +16,15 @@ class QToolButton;
 class TClickableLabel;
 class TGroupBarGroup;
 class THeaderBand;
+class TTrayIcon;
 class TUrlOpener;
 
 namespace norvane {
 class Tdatamod;
+namespace autostart {
+class TAutoStartReg;
 }
+} // namespace norvane
 
 // The main window: the profiles as large icons, the current profile's details
 // and the commands that act on the profile table's current row.
@@ -54,6 +58,9 @@ public:
     void Image3Click(); // French
     void Image4Click(); // English
     void MenuTrayProfilClick(QAction* entry);
+    void OuvrirNorvane1Click();
+    void MenuTrayQuitterClick();
+    void CheckBox1Click();
 
     THeaderBand* Panel1 = nullptr;
     TGroupBarGroup* GroupProfils = nullptr;
@@ -88,6 +95,11 @@ public:
     QMenu* MenuTrayProfilsdisponibles = nullptr;
     QAction* OuvrirNorvane1 = nullptr;
     QAction* MenuTrayQuitter = nullptr;
+    TTrayIcon* TrayIcon1 = nullptr;
+
+    // Read when the window is made; tests put a registration of their own in
+    // its place before the window is shown.
+    std::unique_ptr<norvane::autostart::TAutoStartReg> AutoStartReg;
 
     // Profile pictures: 36 at 64 pixels (18 plain, then 18 active), 18 at 24.
     std::vector<QIcon> ImageList_64;

@@ -1,0 +1,62 @@
+#include "TrayIcon.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMenu>
+#include <QTimer>
+#include <QWidget>
+
+TTrayIcon::TTrayIcon(QWidget* window, QMenu* menu, const QIcon& icon)
+    : QObject(window), window_(window), icon_(new QSystemTrayIcon(icon, this)) {
+    setObjectName(QStringLiteral("TrayIcon1"));
+    // The area opens the menu on the right button by itself; the left button
+    // and double clicks do nothing, so no handler listens to activated().
+    icon_->setContextMenu(menu);
+    icon_->setToolTip(QString());
+}
+
+TTrayIcon::~TTrayIcon() {
+    SetActive(false);
+}
+
+void TTrayIcon::SetActive(bool active) {
+    if (active == active_)
+        return;
+    active_ = active;
+    if (active) {
+        window_->installEventFilter(this);
+        // With the main window hidden, closing any other window (a message
+        // about a failed quick switch) would otherwise end the program.
+        QApplication::setQuitOnLastWindowClosed(false);
+        icon_->show();
+    } else {
+        window_->removeEventFilter(this);
+        QApplication::setQuitOnLastWindowClosed(true);
+        icon_->hide();
+    }
+}
+
+bool TTrayIcon::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != window_)
+        return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::Close) {
+        if (AreaAvailable()) {
+            event->ignore();
+            window_->hide();
+            return true;
+        }
+        // The window closes as usual, and with it the program.
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return false;
+    }
+    if (event->type() == QEvent::WindowStateChange && window_->isMinimized() && AreaAvailable()) {
+        // Minimized first, as usual, then out of sight once the state change
+        // has been handled.
+        QTimer::singleShot(0, window_, [window = window_] {
+            if (window->isMinimized())
+                window->hide();
+        });
+    }
+    return false;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QSystemTrayIcon>
+#include <functional>
+
+class QIcon;
+class QMenu;
+class QWidget;
+
+// The program's icon in the desktop's notification area, with its menu on the
+// right button. Once active it keeps the main window out of the way: closing
+// or minimizing the window hides it, and the program goes on in the area.
+// Without a notification area nobody could reach a hidden window again, so
+// then closing ends the program and minimizing minimizes it as usual.
+class TTrayIcon : public QObject {
+    Q_OBJECT
+public:
+    TTrayIcon(QWidget* window, QMenu* menu, const QIcon& icon);
+    ~TTrayIcon() override;
+
+    bool Active() const { return active_; }
+    // Inactive until the main window is first shown; activating an active
+    // icon does nothing.
+    void SetActive(bool active);
+
+    // Whether the desktop offers a notification area at this moment; asked at
+    // each close and minimize, since the area's host may come and go.
+    bool AreaAvailable() const { return areaProbe_(); }
+    void setAreaProbe(std::function<bool()> probe) { areaProbe_ = std::move(probe); }
+
+    QSystemTrayIcon* icon() const { return icon_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* window_;
+    QSystemTrayIcon* icon_;
+    std::function<bool()> areaProbe_ = &QSystemTrayIcon::isSystemTrayAvailable;
+    bool active_ = false;
+};

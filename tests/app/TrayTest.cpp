@@ -1,0 +1,228 @@
+#include "RecordingAutoStartStore.h"
+#include "app/Form_activate.h"
+#include "app/Form_main.h"
+#include "app/MessageBoxes.h"
+#include "app/ProgramWindows.h"
+#include "app/TrayIcon.h"
+#include "app/autostart/AutoStartReg.h"
+#include "store/database.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QListWidget>
+#include <QMenu>
+#include <QTimer>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const header = "ID_PROF,NOM_PROF,CARTE_RESEAU,CONNEXION,ADRESSE_IP,MASK_RESEAU,"
+                           "PASSRELLE_RESEAU,DNS1,DNS2,DHCP,DNS_AUTO,IMAGE,ACTIVE";
+const char* const machine = R"({"adapters": [
+    {"Index": 1, "NetConnectionID": "Local Area Connection", "AdapterType": "Ethernet 802.3",
+     "Description": "Carte 1", "IPEnabled": true, "DHCPEnabled": false},
+    {"Index": 7, "NetConnectionID": "Wireless Network Connection", "AdapterType": "Ethernet 802.3",
+     "Description": "Carte 2", "IPEnabled": true, "DHCPEnabled": true}]})";
+const std::string bureau =
+    "1,Bureau,Local Area Connection,1,192.168.1.20,255.255.255.0,192.168.1.1,192.168.1.1,,0,0,3,1";
+const std::string labo =
+    "4,Labo,Wireless Network Connection,7,10.0.0.5,255.0.0.0,10.0.0.1,10.0.0.1,,0,0,5,0";
+const std::string program = "/opt/Norvane/norvane";
+
+// The program's windows over a profile file of the test's own, with the
+// notification area said to be there or not, and a recorded registration.
+class Tray : public ::testing::Test {
+protected:
+    void TearDown() override {
+        norvane::ui::setMessageResponder({});
+        norvane::ui::DestroyProgramWindows();
+        fs::current_path(previous_);
+        fs::remove_all(directory_);
+    }
+
+    void start(const std::vector<std::string>& rows, bool area = true) {
+        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(name.begin(), name.end(), '/', '_');
+        directory_ = fs::temp_directory_path() / ("norvane-tray-" + name);
+        fs::remove_all(directory_);
+        fs::create_directories(directory_);
+        std::ofstream file(directory_ / "profils.csv", std::ios::binary);
+        file << header << "\r\n";
+        for (const std::string& row : rows)
+            file << row << "\r\n";
+        file.close();
+        std::ofstream(directory_ / "machine.json") << machine;
+        fs::current_path(directory_);
+        setenv("NORVANE_PLATFORM", "simulated", 1);
+        setenv("NORVANE_SIMULATION", (directory_ / "machine.json").c_str(), 1);
+        setenv("NORVANE_JOURNAL", (directory_ / "journal.jsonl").c_str(), 1);
+
+        norvane::ui::CreateProgramWindows();
+        norvane::ui::setMessageResponder([this](const norvane::ui::MessageRequest& request) {
+            messages_.push_back(request.text);
+            return norvane::ui::MessageAnswer::No;
+        });
+        Form_main->TrayIcon1->setAreaProbe([this] { return area_; });
+        area_ = area;
+        useRegistration();
+        Form_main->show();
+        QApplication::processEvents();
+    }
+
+    void useRegistration() {
+        Form_main->AutoStartReg = std::make_unique<norvane::autostart::TAutoStartReg>(
+            std::make_unique<RecordingAutoStartStore>(registry_), program);
+    }
+
+    // Runs the event loop for a command; the result is 0 when the program
+    // ended, 7 when it was still running a moment later.
+    int runLoop(const std::function<void()>& command) {
+        QTimer::singleShot(0, &context_, command);
+        QTimer::singleShot(500, &context_, [] { QApplication::exit(7); });
+        return QApplication::exec();
+    }
+
+    std::vector<bool> checkMarks() const {
+        std::vector<bool> marks;
+        for (QAction* entry : Form_main->MenuTrayProfilsdisponibles->actions())
+            marks.push_back(entry->isChecked());
+        return marks;
+    }
+    std::string journal() const {
+        std::ifstream in(directory_ / "journal.jsonl");
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    fs::path previous_ = fs::current_path();
+    fs::path directory_;
+    bool area_ = true;
+    RecordingAutoStartStore::Shared registry_;
+    std::vector<QString> messages_;
+    QObject context_;
+};
+
+} // namespace
+
+TEST_F(Tray, IconIsInactiveUntilTheWindowIsShownAndCarriesTheMenu) {
+    norvane::ui::CreateProgramWindows();
+    TTrayIcon* icon = Form_main->TrayIcon1;
+    EXPECT_FALSE(icon->Active());
+    EXPECT_EQ(icon->icon()->contextMenu(), Form_main->PopupMenuTrayIcon);
+    EXPECT_TRUE(icon->icon()->toolTip().isEmpty());
+    EXPECT_FALSE(icon->icon()->icon().isNull());
+    QStringList entries;
+    for (QAction* entry : Form_main->PopupMenuTrayIcon->actions())
+        entries << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
+    EXPECT_EQ(entries, (QStringList{"Profils", "-", "Ouvrir Norvane", "-", "Quitter"}));
+    norvane::ui::DestroyProgramWindows();
+
+    start({bureau, labo});
+    EXPECT_TRUE(Form_main->TrayIcon1->Active());
+    EXPECT_EQ(checkMarks(), (std::vector<bool>{true, false}));
+}
+
+TEST_F(Tray, ClosingHidesTheWindowAndTheProgramGoesOn) {
+    start({bureau});
+    EXPECT_EQ(runLoop([] { Form_main->close(); }), 7);
+    EXPECT_FALSE(Form_main->isVisible());
+    EXPECT_TRUE(Form_main->TrayIcon1->Active());
+}
+
+// Nobody could reach a hidden window without the notification area.
+TEST_F(Tray, WithoutNotificationAreaClosingEndsTheProgram) {
+    start({bureau}, false);
+    EXPECT_EQ(runLoop([] { Form_main->close(); }), 0);
+}
+
+TEST_F(Tray, WithoutNotificationAreaMinimizingOnlyMinimizes) {
+    start({bureau}, false);
+    Form_main->setWindowState(Qt::WindowMinimized);
+    QApplication::processEvents();
+    EXPECT_TRUE(Form_main->isVisible());
+    EXPECT_TRUE(Form_main->isMinimized());
+}
+
+TEST_F(Tray, MinimizedWindowIsHiddenAndOpenedAgainWithItsListRebuilt) {
+    start({bureau, labo});
+    Form_main->lv->setCurrentRow(1);
+    Form_main->setWindowState(Qt::WindowMinimized);
+    QApplication::processEvents();
+    EXPECT_FALSE(Form_main->isVisible());
+
+    Form_main->OuvrirNorvane1->trigger();
+    EXPECT_TRUE(Form_main->isVisible());
+    EXPECT_FALSE(Form_main->isMinimized());
+    EXPECT_EQ(Form_main->lv->currentRow(), 0);
+    EXPECT_EQ(datamod->profilsID_PROF.AsInteger(), 1);
+}
+
+TEST_F(Tray, QuitEntriesEndTheProgramThoughClosingOnlyHides) {
+    start({bureau});
+    EXPECT_EQ(runLoop([] { Form_main->MenuTrayQuitter->trigger(); }), 0);
+}
+
+TEST_F(Tray, ClicksOnTheIconItselfDoNothing) {
+    start({bureau});
+    Form_main->hide();
+    for (auto reason :
+         {QSystemTrayIcon::Trigger, QSystemTrayIcon::DoubleClick, QSystemTrayIcon::MiddleClick})
+        emit Form_main->TrayIcon1->icon()->activated(reason);
+    QApplication::processEvents();
+    EXPECT_FALSE(Form_main->isVisible());
+    EXPECT_FALSE(Form_main->PopupMenuTrayIcon->isVisible());
+}
+
+TEST_F(Tray, QuickSwitchWhileHiddenAppliesTheProfileAndMovesTheCheckMark) {
+    start({bureau, labo});
+    Form_main->close();
+    QListWidgetItem* before = Form_main->lv->item(0);
+    Form_main->MenuTrayProfilsdisponibles->actions()[1]->trigger();
+
+    EXPECT_NE(journal().find(R"({"call":"EnableStatic","Index":7)"), std::string::npos);
+    EXPECT_EQ(checkMarks(), (std::vector<bool>{false, true}));
+    ASSERT_EQ(Form_main->lv->count(), 2);
+    EXPECT_NE(Form_main->lv->item(0), before); // rebuilt
+    EXPECT_TRUE(Form_main->lv->item(0)->isSelected());
+    EXPECT_FALSE(Form_main->isVisible());
+    EXPECT_FALSE(Form_activate->isVisible());
+    EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(Tray, EntryWhoseProfileIsGoneDoesNothing) {
+    start({bureau, labo});
+    QAction* entry = Form_main->MenuTrayProfilsdisponibles->actions()[1];
+    datamod->profils.Last();
+    datamod->profils.Delete();
+    entry->trigger();
+    EXPECT_EQ(journal(), "");
+    EXPECT_EQ(datamod->profilsACTIVE.AsString(), "1");
+}
+
+TEST_F(Tray, EmptyTableLeavesTheSubmenuEmpty) {
+    start({});
+    EXPECT_TRUE(Form_main->MenuTrayProfilsdisponibles->actions().isEmpty());
+}
+
+TEST_F(Tray, HiddenCheckBoxShowsTheRegistrationWithoutWritingIt) {
+    registry_.values["Norvane"] = "\"" + program + "\" --auto --min";
+    start({bureau});
+    EXPECT_FALSE(Form_main->CheckBox1->isVisible());
+    EXPECT_TRUE(Form_main->CheckBox1->isChecked());
+    Form_main->hide();
+    registry_.values.clear();
+    useRegistration(); // now reads as absent
+    Form_main->show();
+    EXPECT_FALSE(Form_main->CheckBox1->isChecked());
+    EXPECT_TRUE(registry_.changes.empty());
+}
