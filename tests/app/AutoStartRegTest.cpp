@@ -23,6 +23,10 @@ struct ReadCase {
     bool registered;
 };
 
+void PrintTo(const ReadCase& entry, std::ostream* out) {
+    *out << entry.name;
+}
+
 class RegistrationRead : public ::testing::TestWithParam<ReadCase> {};
 
 } // namespace

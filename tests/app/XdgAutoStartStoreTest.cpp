@@ -50,6 +50,10 @@ struct EntryCase {
     bool registered;
 };
 
+void PrintTo(const EntryCase& entry, std::ostream* out) {
+    *out << entry.name;
+}
+
 class XdgEntry : public XdgAutoStart, public ::testing::WithParamInterface<EntryCase> {};
 
 } // namespace
