@@ -353,6 +353,9 @@ void TForm_main::bindCommands() {
     // One connection for the whole submenu: its entries are rebuilt with every
     // refresh and there may be many.
     connect(MenuTrayProfilsdisponibles, &QMenu::triggered, this, [this](QAction* entry) {
+        // The toolkit has already flipped the entry's mark. The marks show the
+        // active profile only, and a switch that fails changes none.
+        entry->setChecked(!entry->isChecked());
         try {
             MenuTrayProfilClick(entry);
         } catch (const std::exception& failure) {
@@ -588,6 +591,12 @@ void TForm_main::Group1Items4Click() {
 
 void TForm_main::MenuTrayProfilClick(QAction* entry) {
     if (busy() || !entry)
+        return;
+    // The tray stays reachable while the editor is open. The profile it shows
+    // is then the table's working copy, which the switch would read and post
+    // in place of the chosen profile.
+    const norvane::TDataSetState state = datamod->profils.State();
+    if (state == norvane::TDataSetState::Edit || state == norvane::TDataSetState::Insert)
         return;
     if (!datamod->profils.Locate("id_prof", entry->data().toInt()))
         return;

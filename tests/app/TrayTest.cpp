@@ -199,6 +199,35 @@ TEST_F(Tray, QuickSwitchWhileHiddenAppliesTheProfileAndMovesTheCheckMark) {
     EXPECT_TRUE(messages_.empty());
 }
 
+// The toolkit ticks a checkable entry as it is clicked; a switch that fails
+// must leave the mark on the profile that is still active.
+TEST_F(Tray, FailedQuickSwitchLeavesTheCheckMarkOnTheActiveProfile) {
+    const std::string nowhere = "5,Ailleurs,Missing Connection,99,10.0.0.5,255.0.0.0,,,,0,0,2,0";
+    start({bureau, nowhere});
+    Form_main->close();
+    Form_main->MenuTrayProfilsdisponibles->actions()[1]->trigger();
+
+    EXPECT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(checkMarks(), (std::vector<bool>{true, false}));
+    EXPECT_EQ(journal(), "");
+    EXPECT_FALSE(Form_main->isVisible());
+}
+
+// The editor holds the profile it shows as the table's working copy; a switch
+// then would read that copy in place of the chosen profile.
+TEST_F(Tray, QuickSwitchWaitsWhileAProfileIsBeingEdited) {
+    start({bureau, labo});
+    datamod->profils.Edit();
+    datamod->profilsADRESSE_IP.SetAsString("192.168.1.99");
+    Form_main->MenuTrayProfilsdisponibles->actions()[1]->trigger();
+
+    EXPECT_EQ(journal(), "");
+    EXPECT_EQ(checkMarks(), (std::vector<bool>{true, false}));
+    EXPECT_EQ(datamod->profilsADRESSE_IP.AsString(), "192.168.1.99");
+    datamod->profils.Cancel();
+    EXPECT_EQ(datamod->profilsADRESSE_IP.AsString(), "192.168.1.20");
+}
+
 TEST_F(Tray, EntryWhoseProfileIsGoneDoesNothing) {
     start({bureau, labo});
     QAction* entry = Form_main->MenuTrayProfilsdisponibles->actions()[1];
