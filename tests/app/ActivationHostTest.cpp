@@ -3,6 +3,7 @@
 #include "app/Form_activate.h"
 #include "app/QtActivationHost.h"
 #include "store/database.h"
+#include "tests/support/SimulatedProgramDirectory.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -47,9 +48,7 @@ TEST(PleaseWaitWindow, ActivatesTheCurrentProfile) {
         << "ID_PROF,NOM_PROF,CARTE_RESEAU,CONNEXION,ADRESSE_IP,MASK_RESEAU,PASSRELLE_RESEAU,"
            "DNS1,DNS2,DHCP,DNS_AUTO,IMAGE,ACTIVE\r\n"
            "1,Maison,Wi-Fi,12,,,,,,1,1,0,0\r\n";
-    setenv("NORVANE_PLATFORM", "simulated", 1);
-    setenv("NORVANE_SIMULATION", (dir / "machine.json").c_str(), 1);
-    setenv("NORVANE_JOURNAL", (dir / "journal.jsonl").c_str(), 1);
+    norvane::test::UseSimulatedMachine(dir / "machine.json", dir / "journal.jsonl");
     {
         norvane::Tdatamod module;
         datamod = &module;
@@ -67,8 +66,7 @@ TEST(PleaseWaitWindow, ActivatesTheCurrentProfile) {
     std::getline(journal, first);
     EXPECT_EQ(first, R"({"call":"netsh","args":["interface","ip","set","address","Wi-Fi",)"
                      R"("source=dhcp"]})");
-    for (const char* name : {"NORVANE_PLATFORM", "NORVANE_SIMULATION", "NORVANE_JOURNAL"})
-        unsetenv(name);
+    norvane::test::ForgetSimulatedMachine();
     std::filesystem::remove_all(dir);
 }
 

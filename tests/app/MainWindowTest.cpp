@@ -9,6 +9,7 @@
 #include "common/Errors.h"
 #include "editing/Form_location.h"
 #include "store/database.h"
+#include "tests/support/SimulatedProgramDirectory.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,9 +30,6 @@ using norvane::ui::MessageAnswer;
 using norvane::ui::MessageRequest;
 
 namespace {
-
-const char* const header = "ID_PROF,NOM_PROF,CARTE_RESEAU,CONNEXION,ADRESSE_IP,MASK_RESEAU,"
-                           "PASSRELLE_RESEAU,DNS1,DNS2,DHCP,DNS_AUTO,IMAGE,ACTIVE";
 
 // The two connections of the worked example's profiles.
 const char* const machine = R"({
@@ -67,26 +65,13 @@ protected:
     }
 
     void start(const std::vector<std::string>& rows) {
-        // A parameterised test's name holds a "/", which would nest the
-        // directory and leave its parent behind.
-        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::replace(name.begin(), name.end(), '/', '_');
-        directory_ =
-            fs::temp_directory_path() /
-            ("norvane-main-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + name);
-        fs::remove_all(directory_);
-        fs::create_directories(directory_);
-        std::ofstream file(directory_ / "profils.csv", std::ios::binary);
-        file << header << "\r\n";
-        for (const std::string& row : rows)
-            file << row << "\r\n";
-        file.close();
+        directory_ = norvane::test::FreshTestDirectory(
+            "norvane-main-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        norvane::test::WriteProfileFile(directory_ / "profils.csv", rows);
         std::ofstream(directory_ / "machine.json") << machine;
         fs::current_path(directory_);
-        setenv("NORVANE_PLATFORM", "simulated", 1);
-        setenv("NORVANE_SIMULATION", (directory_ / "machine.json").c_str(), 1);
-        setenv("NORVANE_JOURNAL", (directory_ / "journal.jsonl").c_str(), 1);
+        norvane::test::UseSimulatedMachine(directory_ / "machine.json",
+                                           directory_ / "journal.jsonl");
 
         norvane::ui::CreateProgramWindows();
         Form_main->setUrlOpener(std::make_unique<RecordingUrlOpener>(opened_));

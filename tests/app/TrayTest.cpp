@@ -6,6 +6,7 @@
 #include "app/TrayIcon.h"
 #include "app/autostart/AutoStartReg.h"
 #include "store/database.h"
+#include "tests/support/SimulatedProgramDirectory.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,8 +26,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const header = "ID_PROF,NOM_PROF,CARTE_RESEAU,CONNEXION,ADRESSE_IP,MASK_RESEAU,"
-                           "PASSRELLE_RESEAU,DNS1,DNS2,DHCP,DNS_AUTO,IMAGE,ACTIVE";
 const char* const machine = R"({"adapters": [
     {"Index": 1, "NetConnectionID": "Local Area Connection", "AdapterType": "Ethernet 802.3",
      "Description": "Carte 1", "IPEnabled": true, "DHCPEnabled": false},
@@ -50,21 +49,12 @@ protected:
     }
 
     void start(const std::vector<std::string>& rows, bool area = true) {
-        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::replace(name.begin(), name.end(), '/', '_');
-        directory_ = fs::temp_directory_path() / ("norvane-tray-" + name);
-        fs::remove_all(directory_);
-        fs::create_directories(directory_);
-        std::ofstream file(directory_ / "profils.csv", std::ios::binary);
-        file << header << "\r\n";
-        for (const std::string& row : rows)
-            file << row << "\r\n";
-        file.close();
+        directory_ = norvane::test::FreshTestDirectory("norvane-tray");
+        norvane::test::WriteProfileFile(directory_ / "profils.csv", rows);
         std::ofstream(directory_ / "machine.json") << machine;
         fs::current_path(directory_);
-        setenv("NORVANE_PLATFORM", "simulated", 1);
-        setenv("NORVANE_SIMULATION", (directory_ / "machine.json").c_str(), 1);
-        setenv("NORVANE_JOURNAL", (directory_ / "journal.jsonl").c_str(), 1);
+        norvane::test::UseSimulatedMachine(directory_ / "machine.json",
+                                           directory_ / "journal.jsonl");
 
         norvane::ui::CreateProgramWindows();
         norvane::ui::setMessageResponder([this](const norvane::ui::MessageRequest& request) {

@@ -8,6 +8,7 @@
 #include "editing/IconComboBox.h"
 #include "editing/UEditIPAddr.h"
 #include "store/database.h"
+#include "tests/support/SimulatedProgramDirectory.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -72,9 +73,7 @@ protected:
         std::ofstream(dir_ / "machine.json") << Machine;
         std::ofstream(dir_ / "profils.csv", std::ios::binary)
             << Header << "1,Bureau,Wi-Fi,7,,,,,,1,1,0,1\r\n";
-        ::setenv("NORVANE_PLATFORM", "simulated", 1);
-        ::setenv("NORVANE_SIMULATION", (dir_ / "machine.json").c_str(), 1);
-        ::setenv("NORVANE_JOURNAL", (dir_ / "journal.jsonl").c_str(), 1);
+        norvane::test::UseSimulatedMachine(dir_ / "machine.json", dir_ / "journal.jsonl");
         norvane::ui::setMessageResponder([this](const norvane::ui::MessageRequest& request) {
             messages_.push_back(request.text.toStdString());
             return norvane::ui::MessageAnswer::Ok;
@@ -86,8 +85,7 @@ protected:
     void TearDown() override {
         quit();
         norvane::ui::setMessageResponder({});
-        for (const char* name : {"NORVANE_PLATFORM", "NORVANE_SIMULATION", "NORVANE_JOURNAL"})
-            ::unsetenv(name);
+        norvane::test::ForgetSimulatedMachine();
         fs::current_path(previous_);
         fs::remove_all(dir_);
     }

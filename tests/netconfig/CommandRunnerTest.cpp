@@ -4,6 +4,7 @@
 #include "netconfig/netsh/NetshCommand.h"
 #include "netconfig/platform/CommandLine.h"
 #include "netconfig/platform/posix/PosixCommandRunner.h"
+#include "tests/support/SimulatedProgramDirectory.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -100,13 +101,10 @@ class CompanionNetsh : public SimulatedMachineFixture {
 protected:
     void SetUp() override {
         SimulatedMachineFixture::SetUp();
-        setenv("NORVANE_PLATFORM", "simulated", 1);
-        setenv("NORVANE_SIMULATION", machinePath().c_str(), 1);
-        setenv("NORVANE_JOURNAL", journalPath().c_str(), 1);
+        norvane::test::UseSimulatedMachine(machinePath(), journalPath());
     }
     void TearDown() override {
-        for (const char* name : {"NORVANE_PLATFORM", "NORVANE_SIMULATION", "NORVANE_JOURNAL"})
-            unsetenv(name);
+        norvane::test::ForgetSimulatedMachine();
         SimulatedMachineFixture::TearDown();
     }
 

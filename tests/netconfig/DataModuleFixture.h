@@ -4,6 +4,7 @@
 #include "netconfig/platform/Platform.h"
 #include "netconfig/platform/memory/MemoryIpHelper.h"
 #include "store/database.h"
+#include "tests/support/SimulatedProgramDirectory.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -22,14 +23,11 @@ class DataModuleFixture : public SimulatedMachineFixture {
 protected:
     void SetUp() override {
         SimulatedMachineFixture::SetUp();
-        setenv("NORVANE_PLATFORM", "simulated", 1);
-        setenv("NORVANE_SIMULATION", machinePath().c_str(), 1);
-        setenv("NORVANE_JOURNAL", journalPath().c_str(), 1);
+        norvane::test::UseSimulatedMachine(machinePath(), journalPath());
     }
     void TearDown() override {
         module_.reset();
-        for (const char* name : {"NORVANE_PLATFORM", "NORVANE_SIMULATION", "NORVANE_JOURNAL"})
-            unsetenv(name);
+        norvane::test::ForgetSimulatedMachine();
         SimulatedMachineFixture::TearDown();
     }
 
