@@ -592,9 +592,13 @@ void TForm_main::Group1Items4Click() {
 void TForm_main::MenuTrayProfilClick(QAction* entry) {
     if (busy() || !entry)
         return;
-    // The tray stays reachable while the editor is open. The profile it shows
-    // is then the table's working copy, which the switch would read and post
-    // in place of the chosen profile.
+    // The tray stays reachable while a modal window is open. The command that
+    // opened it goes on with the table's current row afterwards (Delete after
+    // its confirmation), and the switch would have moved that row.
+    if (QApplication::activeModalWidget())
+        return;
+    // The profile open in the editor is the table's working copy, which the
+    // switch would read and post in place of the chosen profile.
     const norvane::TDataSetState state = datamod->profils.State();
     if (state == norvane::TDataSetState::Edit || state == norvane::TDataSetState::Insert)
         return;

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QListWidget>
 #include <QMenu>
 #include <QTimer>
@@ -216,6 +217,22 @@ TEST_F(Tray, QuickSwitchWaitsWhileAProfileIsBeingEdited) {
     EXPECT_EQ(datamod->profilsADRESSE_IP.AsString(), "192.168.1.99");
     datamod->profils.Cancel();
     EXPECT_EQ(datamod->profilsADRESSE_IP.AsString(), "192.168.1.20");
+}
+
+// Delete acts on the current row once its confirmation is answered; a switch
+// in the meantime would have made another profile current.
+TEST_F(Tray, QuickSwitchWaitsWhileAModalWindowIsOpen) {
+    start({bureau, labo});
+    QDialog box(Form_main);
+    QTimer::singleShot(0, &box, [&box] {
+        Form_main->MenuTrayProfilsdisponibles->actions()[1]->trigger();
+        box.reject();
+    });
+    box.exec();
+
+    EXPECT_EQ(journal(), "");
+    EXPECT_EQ(checkMarks(), (std::vector<bool>{true, false}));
+    EXPECT_EQ(datamod->profilsID_PROF.AsInteger(), 1);
 }
 
 TEST_F(Tray, EntryWhoseProfileIsGoneDoesNothing) {
