@@ -378,6 +378,11 @@ void TForm_main::showEvent(QShowEvent* event) {
         norvane::ui::centreOnScreen(this);
         placed_ = true;
     }
+    // The window system's own show events come when a minimized window is
+    // restored. That is no new showing: the list stays as it is, and a
+    // profile open in the editor keeps its place in the table.
+    if (event->spontaneous())
+        return;
     try {
         FormShow();
     } catch (const std::exception& failure) {

@@ -43,7 +43,8 @@ bool TTrayIcon::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Close) {
         if (AreaAvailable()) {
             event->ignore();
-            window_->hide();
+            if (mayHide())
+                window_->hide();
             return true;
         }
         // The window closes as usual, and with it the program.
@@ -53,10 +54,18 @@ bool TTrayIcon::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::WindowStateChange && window_->isMinimized() && AreaAvailable()) {
         // Minimized first, as usual, then out of sight once the state change
         // has been handled.
-        QTimer::singleShot(0, window_, [window = window_] {
-            if (window->isMinimized())
-                window->hide();
+        QTimer::singleShot(0, window_, [this] {
+            if (window_->isMinimized() && mayHide())
+                window_->hide();
         });
     }
     return false;
+}
+
+// Showing the window again runs its show handler, which rebuilds the list from
+// the profile table. A modal window (the editor, a confirmation) still works
+// on the table's current row, so the main window stays where the user can
+// bring it back without being shown anew.
+bool TTrayIcon::mayHide() const {
+    return QApplication::activeModalWidget() == nullptr;
 }

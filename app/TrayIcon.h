@@ -35,6 +35,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool mayHide() const;
+
     QWidget* window_;
     QSystemTrayIcon* icon_;
     std::function<bool()> areaProbe_ = &QSystemTrayIcon::isSystemTrayAvailable;

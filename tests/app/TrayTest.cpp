@@ -5,6 +5,7 @@
 #include "app/ProgramWindows.h"
 #include "app/TrayIcon.h"
 #include "app/autostart/AutoStartReg.h"
+#include "editing/Form_location.h"
 #include "store/database.h"
 #include "tests/support/SimulatedProgramDirectory.h"
 
@@ -12,12 +13,17 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
+#include <QShowEvent>
 #include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
@@ -234,6 +240,55 @@ TEST_F(Tray, QuickSwitchWaitsWhileAModalWindowIsOpen) {
     EXPECT_EQ(checkMarks(), (std::vector<bool>{true, false}));
     EXPECT_EQ(datamod->profilsID_PROF.AsInteger(), 1);
 }
+
+// Ways the main window comes back while the editor is open over it; none may
+// rebuild the list under the editor, which would leave its Save to another
+// profile.
+struct ComeBackCase {
+    const char* name;
+    std::function<void()> comeBack;
+};
+
+void PrintTo(const ComeBackCase& entry, std::ostream* out) {
+    *out << entry.name;
+}
+
+class TrayWhileEditing : public Tray, public ::testing::WithParamInterface<ComeBackCase> {};
+
+TEST_P(TrayWhileEditing, EditorSavesTheProfileItWasOpenedOn) {
+    start({bureau, labo});
+    Form_main->lv->setCurrentRow(1);
+    QTimer::singleShot(0, &context_, [] {
+        GetParam().comeBack();
+        QApplication::processEvents();
+        ASSERT_TRUE(Form_main->isVisible());
+        Form_location->Edit_location->setText("Labo 2");
+        Form_location->BitBtn1->click();
+    });
+    Form_main->Group1Items1Click();
+
+    datamod->profils.First();
+    EXPECT_EQ(datamod->profilsNOM_PROF.AsString(), "Bureau");
+    datamod->profils.Next();
+    EXPECT_EQ(datamod->profilsNOM_PROF.AsString(), "Labo 2");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, TrayWhileEditing,
+    ::testing::Values(ComeBackCase{"MinimizedThenOpenedFromTheTray",
+                                   [] {
+                                       Form_main->setWindowState(Qt::WindowMinimized);
+                                       QApplication::processEvents();
+                                       Form_main->OuvrirNorvane1->trigger();
+                                   }},
+                      ComeBackCase{"RestoredByTheWindowSystem",
+                                   [] {
+                                       QShowEvent restored;
+                                       QSpontaneKeyEvent::setSpontaneous(&restored);
+                                       // Past sendEvent, which would make it ours.
+                                       static_cast<QObject*>(Form_main)->event(&restored);
+                                   }}),
+    [](const auto& caseInfo) { return std::string(caseInfo.param.name); });
 
 TEST_F(Tray, EntryWhoseProfileIsGoneDoesNothing) {
     start({bureau, labo});
