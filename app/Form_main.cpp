@@ -350,6 +350,8 @@ void TForm_main::bindCommands() {
     connect(Image3, &TClickableLabel::clicked, this, guarded([this] { Image3Click(); }));
     connect(Image4, &TClickableLabel::clicked, this, guarded([this] { Image4Click(); }));
     connect(OuvrirNorvane1, &QAction::triggered, this, guarded([this] { OuvrirNorvane1Click(); }));
+    // Without the area the hidden window would be out of reach.
+    connect(TrayIcon1, &TTrayIcon::areaLost, this, guarded([this] { OuvrirNorvane1Click(); }));
     // One connection for the whole submenu: its entries are rebuilt with every
     // refresh and there may be many.
     connect(MenuTrayProfilsdisponibles, &QMenu::triggered, this, [this](QAction* entry) {

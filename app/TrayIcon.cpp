@@ -8,8 +8,11 @@
 #include <QWidget>
 
 TTrayIcon::TTrayIcon(QWidget* window, QMenu* menu, const QIcon& icon)
-    : QObject(window), window_(window), icon_(new QSystemTrayIcon(icon, this)) {
+    : QObject(window), window_(window), icon_(new QSystemTrayIcon(icon, this)),
+      areaWatch_(new QTimer(this)) {
     setObjectName(QStringLiteral("TrayIcon1"));
+    areaWatch_->setInterval(1000);
+    connect(areaWatch_, &QTimer::timeout, this, &TTrayIcon::CheckArea);
     // The area opens the menu on the right button by itself; the left button
     // and double clicks do nothing, so no handler listens to activated().
     icon_->setContextMenu(menu);
@@ -30,11 +33,24 @@ void TTrayIcon::SetActive(bool active) {
         // about a failed quick switch) would otherwise end the program.
         QApplication::setQuitOnLastWindowClosed(false);
         icon_->show();
+        areaWatch_->start();
     } else {
+        areaWatch_->stop();
         window_->removeEventFilter(this);
         QApplication::setQuitOnLastWindowClosed(true);
         icon_->hide();
     }
+}
+
+void TTrayIcon::CheckArea() {
+    if (!active_ || !window_->isHidden() || AreaAvailable()) {
+        missedChecks_ = 0;
+        return;
+    }
+    if (++missedChecks_ < MissedChecksBeforeLost)
+        return;
+    missedChecks_ = 0;
+    emit areaLost();
 }
 
 bool TTrayIcon::eventFilter(QObject* watched, QEvent* event) {

@@ -6,6 +6,7 @@
 
 class QIcon;
 class QMenu;
+class QTimer;
 class QWidget;
 
 // The program's icon in the desktop's notification area, with its menu on the
@@ -31,6 +32,16 @@ public:
 
     QSystemTrayIcon* icon() const { return icon_; }
 
+    // Run every second while active. The hidden main window can only come
+    // back through the area; when the area has been missing for a few checks
+    // in a row (longer than a host takes to restart), areaLost is emitted so
+    // that the window is shown again.
+    void CheckArea();
+    static constexpr int MissedChecksBeforeLost = 3;
+
+signals:
+    void areaLost();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -39,6 +50,8 @@ private:
 
     QWidget* window_;
     QSystemTrayIcon* icon_;
+    QTimer* areaWatch_;
+    int missedChecks_ = 0;
     std::function<bool()> areaProbe_ = &QSystemTrayIcon::isSystemTrayAvailable;
     bool active_ = false;
 };

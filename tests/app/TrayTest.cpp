@@ -150,6 +150,29 @@ TEST_F(Tray, WithoutNotificationAreaMinimizingOnlyMinimizes) {
     EXPECT_TRUE(Form_main->isMinimized());
 }
 
+// A host that restarts is back within a check or two; one that stays away
+// would leave the hidden window out of reach.
+TEST_F(Tray, WindowComesBackWhenTheAreaStaysAway) {
+    start({bureau, labo});
+    Form_main->close();
+    Form_main->lv->setCurrentRow(1);
+    TTrayIcon* icon = Form_main->TrayIcon1;
+    area_ = false;
+    for (int i = 1; i < TTrayIcon::MissedChecksBeforeLost; ++i)
+        icon->CheckArea();
+    area_ = true;
+    icon->CheckArea();
+    area_ = false;
+    for (int i = 1; i < TTrayIcon::MissedChecksBeforeLost; ++i)
+        icon->CheckArea();
+    EXPECT_FALSE(Form_main->isVisible());
+
+    icon->CheckArea();
+    EXPECT_TRUE(Form_main->isVisible());
+    EXPECT_EQ(Form_main->lv->currentRow(), 0); // shown anew
+    EXPECT_TRUE(icon->Active());
+}
+
 TEST_F(Tray, MinimizedWindowIsHiddenAndOpenedAgainWithItsListRebuilt) {
     start({bureau, labo});
     Form_main->lv->setCurrentRow(1);
