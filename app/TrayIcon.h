@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/TrayAreaProbe.h"
+
 #include <QObject>
 #include <QSystemTrayIcon>
 #include <functional>
@@ -52,6 +54,6 @@ private:
     QSystemTrayIcon* icon_;
     QTimer* areaWatch_;
     int missedChecks_ = 0;
-    std::function<bool()> areaProbe_ = &QSystemTrayIcon::isSystemTrayAvailable;
+    std::function<bool()> areaProbe_ = &norvane::ui::TrayAreaAvailable;
     bool active_ = false;
 };

@@ -1,0 +1,11 @@
+#include "TrayAreaProbe.h"
+
+#include <QSystemTrayIcon>
+
+namespace norvane::ui {
+
+bool TrayAreaAvailable() {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+} // namespace norvane::ui
