@@ -60,10 +60,13 @@ bool sessionBusArea() {
 // when it found it, may go on answering yes after the area's host has gone.
 // On X11 the area is therefore looked for afresh each time.
 bool TrayAreaAvailable() {
+    // Other platforms (the offscreen one among them) may answer to the X11
+    // interface without a connection to a server.
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11)
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection || QGuiApplication::platformName() != QLatin1String("xcb"))
         return QSystemTrayIcon::isSystemTrayAvailable();
-    return xembedArea(x11->connection()) || sessionBusArea();
+    return xembedArea(connection) || sessionBusArea();
 }
 
 } // namespace norvane::ui
