@@ -28,7 +28,8 @@ public:
     void SetActive(bool active);
 
     // Whether the desktop offers a notification area at this moment; asked at
-    // each close and minimize, since the area's host may come and go.
+    // each close and minimize and while the window is hidden, since the
+    // area's host may come and go.
     bool AreaAvailable() const { return areaProbe_(); }
     void setAreaProbe(std::function<bool()> probe) { areaProbe_ = std::move(probe); }
 
