@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# The tray icon on a real notification area: a virtual X server, trayer as the
-# area's host, the program on a simulated machine, driven with xdotool.
-#   tray_e2e.sh PROGRAM [SCREENSHOT]
-# Exits 77 (skipped) when the X server or the area's host cannot start.
+# The tray icon on a real notification area: trayer as the area's host, the
+# program on a simulated machine, driven with xdotool. Runs on the X server
+# that with_xvfb.sh starts for it:
+#   with_xvfb.sh tray_e2e.sh PROGRAM [SCREENSHOT]
+# Exits 77 (skipped) when there is no X server or the area's host cannot start.
 set -Eeuo pipefail
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND"' ERR
 program=$(realpath "$1")
 screenshot=${2:+$(realpath "$2")}
-for tool in Xvfb trayer xdotool xwininfo import; do
+[ -n "${DISPLAY:-}" ] || { echo "skipped: no X server"; exit 77; }
+for tool in trayer xdotool xwininfo import; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
 done
 
@@ -15,6 +17,7 @@ work=$(mktemp -d)
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -29,15 +32,6 @@ within() {
     return 1
 }
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-within 100 test -s "$work/display" || { echo "skipped: Xvfb did not start"; exit 77; }
-export DISPLAY=:$(head -1 "$work/display")
-# The widgets go to that display, and the icon to the XEmbed area rather than
-# to a session bus's.
-export QT_QPA_PLATFORM=xcb
-unset DBUS_SESSION_BUS_ADDRESS
-
 start_area() {
     trayer --edge bottom --align right --widthtype pixel --width 120 --heighttype pixel \
         --height 32 --SetDockType false --transparent false --tint 0xdddddd \
@@ -46,7 +40,7 @@ start_area() {
     pids+=("$area")
     within 50 xdotool search --name '^panel$' >/dev/null
 }
-start_area || { echo "skipped: trayer did not start"; exit 77; }
+start_area || { echo "skipped: trayer did not start"; cat "$work/trayer.log"; exit 77; }
 
 # The icon is the program's window embedded in the area: its size and its
 # position on the screen.
@@ -54,8 +48,14 @@ icon_line() { xwininfo -root -tree | grep '"Norvane": ("norvane"' | head -1; }
 icon_embedded() { [ -n "$(icon_line)" ]; }
 icon_gone() { ! icon_embedded; }
 open_menu() {
-    read -r width height x y < <(icon_line |
+    local line width height x y
+    # The toolkit may put its icon into the area afresh just after showing it.
+    within 50 icon_embedded || { echo "FAIL: the icon left the area"; exit 1; }
+    line=$(icon_line)
+    read -r width height x y < <(echo "$line" |
         sed -E 's/.* ([0-9]+)x([0-9]+)\+-?[0-9]+\+-?[0-9]+ +\+(-?[0-9]+)\+(-?[0-9]+).*/\1 \2 \3 \4/')
+    [[ "$width $height $x $y" =~ ^[0-9]+\ [0-9]+\ -?[0-9]+\ -?[0-9]+$ ]] ||
+        { echo "FAIL: no place for the icon in '$line'"; exit 1; }
     xdotool mousemove $((x + width / 2)) $((y + height / 2)) click 3
     sleep 0.7
 }
