@@ -8,10 +8,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 namespace norvane::test {
 
@@ -32,7 +31,8 @@ inline std::filesystem::path FreshTestDirectory(const std::string& prefix) {
 }
 
 // The header line, then each row, every line ended by CR LF as the program writes it.
-inline void WriteProfileFile(const std::filesystem::path& file, const std::vector<std::string>& rows,
+inline void WriteProfileFile(const std::filesystem::path& file,
+                             const std::vector<std::string>& rows,
                              const std::string& header = ProfileFileHeader) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out << header << "\r\n";
