@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ "${1:-}" = "--check" ]; then
-    git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+    git ls-files --cached --others --exclude-standard '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 else
-    git ls-files '*.cpp' '*.h' | xargs clang-format -i
+    git ls-files --cached --others --exclude-standard '*.cpp' '*.h' | xargs clang-format -i
 fi
