@@ -42,13 +42,9 @@ TEST(PleaseWaitWindow, ActivatesTheCurrentProfile) {
     const auto dir = std::filesystem::temp_directory_path() /
                      ("norvane-activation-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
-    std::ofstream(dir / "machine.json")
-        << R"({"adapters": [{"Index": 12, "NetConnectionID": "Wi-Fi", "IPEnabled": true}]})";
-    std::ofstream(dir / "profils.csv", std::ios::binary)
-        << "ID_PROF,NOM_PROF,CARTE_RESEAU,CONNEXION,ADRESSE_IP,MASK_RESEAU,PASSRELLE_RESEAU,"
-           "DNS1,DNS2,DHCP,DNS_AUTO,IMAGE,ACTIVE\r\n"
-           "1,Maison,Wi-Fi,12,,,,,,1,1,0,0\r\n";
-    norvane::test::UseSimulatedMachine(dir / "machine.json", dir / "journal.jsonl");
+    norvane::test::LayOutProgramDirectory(
+        dir, {"1,Maison,Wi-Fi,12,,,,,,1,1,0,0"},
+        R"({"adapters": [{"Index": 12, "NetConnectionID": "Wi-Fi", "IPEnabled": true}]})");
     {
         norvane::Tdatamod module;
         datamod = &module;

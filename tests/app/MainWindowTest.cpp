@@ -67,11 +67,8 @@ protected:
     void start(const std::vector<std::string>& rows) {
         directory_ = norvane::test::FreshTestDirectory(
             "norvane-main-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-        norvane::test::WriteProfileFile(directory_ / "profils.csv", rows);
-        std::ofstream(directory_ / "machine.json") << machine;
+        norvane::test::LayOutProgramDirectory(directory_, rows, machine);
         fs::current_path(directory_);
-        norvane::test::UseSimulatedMachine(directory_ / "machine.json",
-                                           directory_ / "journal.jsonl");
 
         norvane::ui::CreateProgramWindows();
         Form_main->setUrlOpener(std::make_unique<RecordingUrlOpener>(opened_));

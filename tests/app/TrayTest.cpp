@@ -57,11 +57,8 @@ protected:
 
     void start(const std::vector<std::string>& rows, bool area = true) {
         directory_ = norvane::test::FreshTestDirectory("norvane-tray");
-        norvane::test::WriteProfileFile(directory_ / "profils.csv", rows);
-        std::ofstream(directory_ / "machine.json") << machine;
+        norvane::test::LayOutProgramDirectory(directory_, rows, machine);
         fs::current_path(directory_);
-        norvane::test::UseSimulatedMachine(directory_ / "machine.json",
-                                           directory_ / "journal.jsonl");
 
         norvane::ui::CreateProgramWindows();
         norvane::ui::setMessageResponder([this](const norvane::ui::MessageRequest& request) {

@@ -70,10 +70,7 @@ protected:
         dir_ = ::mkdtemp(pattern.data());
         previous_ = fs::current_path();
         fs::current_path(dir_);
-        std::ofstream(dir_ / "machine.json") << Machine;
-        std::ofstream(dir_ / "profils.csv", std::ios::binary)
-            << Header << "1,Bureau,Wi-Fi,7,,,,,,1,1,0,1\r\n";
-        norvane::test::UseSimulatedMachine(dir_ / "machine.json", dir_ / "journal.jsonl");
+        norvane::test::LayOutProgramDirectory(dir_, {"1,Bureau,Wi-Fi,7,,,,,,1,1,0,1"}, Machine);
         norvane::ui::setMessageResponder([this](const norvane::ui::MessageRequest& request) {
             messages_.push_back(request.text.toStdString());
             return norvane::ui::MessageAnswer::Ok;

@@ -47,6 +47,17 @@ inline void UseSimulatedMachine(const std::filesystem::path& machine,
     setenv("NORVANE_JOURNAL", journal.string().c_str(), 1);
 }
 
+// The directory as a test program starts in it: profils.csv with the given
+// rows, the machine file, and that machine (with a journal beside it) chosen
+// through the environment.
+inline void LayOutProgramDirectory(const std::filesystem::path& directory,
+                                   const std::vector<std::string>& rows,
+                                   const std::string& machine) {
+    WriteProfileFile(directory / "profils.csv", rows);
+    std::ofstream(directory / "machine.json") << machine;
+    UseSimulatedMachine(directory / "machine.json", directory / "journal.jsonl");
+}
+
 inline void ForgetSimulatedMachine() {
     for (const char* name : {"NORVANE_PLATFORM", "NORVANE_SIMULATION", "NORVANE_JOURNAL"})
         unsetenv(name);
